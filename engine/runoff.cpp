@@ -1,0 +1,36 @@
+#include "engine/runoff.h"
+
+#include "engine/number_text.h"
+
+namespace engine {
+
+double storageVolume(double areaAcres) { return areaAcres * kStorageCyPerAcre * kCubicFeetPerYard; }
+
+double cleanOutVolume(double areaAcres) { return areaAcres * kCleanOutCyPerAcre * kCubicFeetPerYard; }
+
+double twoYearDischarge(double c, double i, double a) { return roundByPattern(c * i * a, pattern::q2); }
+
+double twentyFiveYearDischarge(double c, double i, double a) { return roundByPattern(c * i * a, pattern::q25); }
+
+bool isAcceptedCFactor(double c) { return c < 1; }
+
+std::string storageVolumeCaption(double vs)
+{
+    return generalText(vs / kCubicFeetPerYard) + " cy  = " + generalText(vs) + "cf";
+}
+
+std::string cleanOutVolumeCaption(double vc)
+{
+    return generalText(vc / kCubicFeetPerYard) + " cy = " + generalText(vc) + "cf";
+}
+
+std::string dischargeCaption(double q) { return generalText(q) + " cfs"; }
+
+std::string qsCaption(std::string_view q2Caption, std::string_view q25Caption)
+{
+    return "Q2 = " + std::string(q2Caption) + "    Q25 = " + std::string(q25Caption);
+}
+
+std::string emergencyCapacityText(double q25, double qps) { return generalText(q25 - qps); }
+
+}  // namespace engine
