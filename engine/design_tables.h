@@ -82,8 +82,8 @@ struct Cell {
 std::span<const Cell> cells();  // all 88 cells, row by row
 std::optional<Cell> cellAt(int index);
 
-// The row for a length: rounded half to even, then the next tabulated length
-// at or above it; nothing below 30 or above 160.
+// The row (0 to 10) for a length: rounded half to even, then the row of the
+// next tabulated length at or above it; nothing below 30 or above 160.
 std::optional<int> rowForLength(double length);
 
 enum class Outcome {
@@ -131,7 +131,9 @@ std::optional<Cell> cellAt(int index);
 std::span<const std::string_view> stageTexts();  // "0.5" ... "2.1"
 std::span<const int> bottomWidths();              // 8 ... 40
 
-// Qes rounded up to a whole number (whole part plus 1 when it has a fraction).
+// Qes rounded up to a whole number: the whole part (truncated towards zero)
+// plus 1 when Qes has a fraction. Any negative Qes ends at the smallest
+// capacity anyway.
 double roundUpCapacity(double qes);
 
 enum class Outcome {
