@@ -1,0 +1,257 @@
+#ifndef UI_MAINFRM_H
+#define UI_MAINFRM_H
+
+// The main window: toolbar, record list, the five pages of one basin design
+// under a tab strip, the command buttons, the status bar with its guidance,
+// the record cover and the disclaimer.
+//
+// The basin being edited lives in the boxes of the pages and in the few
+// numbers held here. Every box runs its operation when its text changes;
+// setting a box to the text it already holds is no change, which ends the
+// chains of copies between the parallel boxes.
+
+#include <QPointer>
+#include <QString>
+#include <QVector>
+#include <QWidget>
+
+#include <array>
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QStatusBar;
+class QTabBar;
+class QPlainTextEdit;
+class QToolButton;
+
+namespace ui {
+
+class Caption;
+class frmSummary;
+
+class MainFrm : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY(MainFrm)
+public:
+    explicit MainFrm(QWidget* parent = nullptr);
+    ~MainFrm() override;
+
+    static constexpr int kPageCount = 5;
+
+    // Held numbers of the basin being edited.
+    double VolumeAtFull() const { return m_VolumeAtFull; }
+    double VolumeAtCleanOut() const { return m_VolumeAtCleanOut; }
+    double Q2() const { return m_Q2; }
+    double Q25() const { return m_Q25; }
+    int Depth() const { return m_Depth; }
+    float minimumHeight() const { return m_minimumHeight; }
+    double Qes() const { return m_Qes; }
+    double pi() const { return m_pi; }
+
+    int currentPage() const { return m_currentPage; }
+    bool closing() const { return m_closing; }
+    bool expanded() const;
+
+    // Selects tab 1 to 5 as a click would, running the page-change rule.
+    void selectTab(int tab);
+    // The focus and guidance of the current page; afterLoad gives the texts
+    // used after a record is loaded (no over-design warning).
+    void guideCurrentPage(bool afterLoad);
+
+    // Status bar: panel 1 names the active table, panel 2 guides.
+    void setActiveTableText(const QString& text);
+    QString activeTableText() const;
+    void setGuidance(const QString& text);
+    QString guidance() const;
+
+    // The record cover over the pages while no record is open.
+    void showRecordCover(const QString& help);
+    void hideRecordCover();
+    bool recordCoverShown() const;
+    QString helpText() const;
+
+    bool disclaimerShown() const;
+
+    // Selects a depth button (4 to 10) and runs the sizing, as a click does.
+    void selectDepth(int depth);
+
+    // The page widgets, 0 to 4 (the array Frame).
+    QWidget* page(int index) const { return m_Frame.at(index); }
+
+    // The summary window, created unshown on first use.
+    frmSummary* summary();
+
+    // The windows unloaded when the main window closes, in their order. A
+    // window registers itself when it is created; one never created is skipped.
+    static const QStringList& unloadOrder();
+    void registerWindow(const QString& name, QWidget* window);
+    QWidget* window(const QString& name) const;
+
+    // The start-up focus.
+    void focusProjectNumber();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Building the window.
+    void buildToolbar();
+    void buildRecordList();
+    void buildTabStrip();
+    void buildCommandButtons();
+    void buildStatusBar();
+    void buildProjectInformationPage(QWidget* page);
+    void buildVolumesPage(QWidget* page);
+    void buildDimensionsPage(QWidget* page);
+    void buildPrincipalSpillwayPage(QWidget* page);
+    void buildEmergencySpillwayPage(QWidget* page);
+    void buildRecordCover();
+    void buildDisclaimer();
+    void setTabOrder();
+    void connectChains();
+    void load();
+
+    // Handlers, one per control event.
+    void TabStrip1_Click(int tab);
+    void expandButton_Click();
+    void summaryCmd_Click();
+    void todayDateButton_Click();
+    void dateText_LostFocus();
+    void proNameText_Change();
+    void proNumText_Change();
+    void areaAvaiText_Change(const QString& text);
+    void CFactorText_Change(const QString& text);
+    void slopeVarText_Change(const QString& text);
+    void slopeVarText_LostFocus();
+    void areaText_Change(const QString& text);
+    void areaText2_Change(const QString& text);
+    void twoYearRow_Change(QLineEdit* changed);
+    void twentyFiveYearRow_Change(QLineEdit* changed);
+    void v2ResultLabel_Change(const QString& caption);
+    void vcResultLabel_Change(const QString& caption);
+    void twoYearRunOffResultLabel_Change(const QString& caption);
+    void twentyFiveYROffResultLabel_Change(const QString& caption);
+    void Q25Text_Change();
+    void QpsText0_Change(const QString& text);
+    void QesText_Change(const QString& text);
+    void Option1_Click(int depth);
+    void hText_Change(const QString& text);
+    void littlehText_Change(const QString& text);
+
+    // The sizing run for a depth.
+    void sizeBasin(int depth);
+    void rebuildQsLabel();
+    void setSummaryLabel(const QString& name, const QString& caption);
+
+    // Held numbers.
+    double m_VolumeAtFull = 0;
+    double m_VolumeAtCleanOut = 0;
+    double m_Q2 = 0;
+    double m_Q25 = 0;
+    int m_Depth = 4;
+    float m_minimumHeight = 5;
+    double m_Qes = 0;
+    double m_pi = 0;
+    int m_currentPage = 0;
+    bool m_closing = false;
+
+    // Frame.
+    QFrame* m_Frame4 = nullptr;
+    QVector<QToolButton*> m_toolButtons;
+    QPushButton* m_expandButton = nullptr;
+    QFrame* m_Frame1 = nullptr;
+    QComboBox* m_Combo1 = nullptr;
+    QListWidget* m_DBList1 = nullptr;
+    QFrame* m_TabStrip1 = nullptr;
+    QTabBar* m_tabBar = nullptr;
+    std::array<QWidget*, kPageCount> m_Frame{};
+    QPushButton* m_summaryCmd = nullptr;
+    QPushButton* m_saveRecButton = nullptr;
+    QPushButton* m_newBasinButton = nullptr;
+    QPushButton* m_storeBasinButton = nullptr;
+    QPushButton* m_delBasinButton = nullptr;
+    QPushButton* m_exitButton = nullptr;
+    QStatusBar* m_StatusBar1 = nullptr;
+    QLabel* m_statusPanel1 = nullptr;
+    QLabel* m_statusPanel2 = nullptr;
+    QFrame* m_Frame2 = nullptr;
+    QLabel* m_helpLabel = nullptr;
+    QFrame* m_frmDisclaimer = nullptr;
+    QLabel* m_lblDisclaimer = nullptr;
+    QPushButton* m_btnAccept = nullptr;
+
+    // Project Information.
+    QLineEdit* m_proNameText = nullptr;
+    QLineEdit* m_PINoText = nullptr;
+    QComboBox* m_CountyCombo = nullptr;
+    QLineEdit* m_proNumText = nullptr;
+    QLineEdit* m_locationText = nullptr;
+    QLineEdit* m_sideText = nullptr;
+    QLineEdit* m_dateText = nullptr;
+    QPushButton* m_todayDateButton = nullptr;
+    QLineEdit* m_designerNameText = nullptr;
+    QPlainTextEdit* m_descrText = nullptr;
+    QLineEdit* m_areaAvaiText = nullptr;
+    QLineEdit* m_CFactorText = nullptr;
+    QLineEdit* m_slopeVarText = nullptr;
+
+    // Volumes/Runoff.
+    QLineEdit* m_areaText = nullptr;
+    QLineEdit* m_areaText2 = nullptr;
+    QLineEdit* m_CText = nullptr;
+    QLineEdit* m_IText = nullptr;
+    QLineEdit* m_AText = nullptr;
+    QLineEdit* m_CText2 = nullptr;
+    QLineEdit* m_IText2 = nullptr;
+    QLineEdit* m_AText2 = nullptr;
+    Caption* m_v2ResultLabel = nullptr;
+    Caption* m_vcResultLabel = nullptr;
+    Caption* m_twoYearRunOffResultLabel = nullptr;
+    Caption* m_twentyFiveYROffResultLabel = nullptr;
+
+    // Basin's Dimensions.
+    std::array<QRadioButton*, 11> m_Option1{};  // indexes 4 to 10
+    QLineEdit* m_i = nullptr;
+    QLineEdit* m_widthText = nullptr;
+    QLineEdit* m_lengthText = nullptr;
+    QLineEdit* m_totalWidthText = nullptr;
+    QLineEdit* m_totalLengthText = nullptr;
+    Caption* m_percentLabel = nullptr;
+    Caption* m_QsLabel = nullptr;
+
+    // Principal Spillway.
+    QLineEdit* m_hText = nullptr;
+    Caption* m_depthLabel = nullptr;
+    QLineEdit* m_DoText = nullptr;
+    QLineEdit* m_QText = nullptr;
+    QLineEdit* m_DsText = nullptr;
+    QLineEdit* m_littlehText = nullptr;
+    QLineEdit* m_LText = nullptr;
+    std::array<QLineEdit*, 2> m_QpsText{};
+    QPushButton* m_Do_QButton = nullptr;
+    QPushButton* m_prinSpillWayHelpButton = nullptr;
+    QPushButton* m_QpsButton = nullptr;
+
+    // Emergency Spillway.
+    QLineEdit* m_QesText = nullptr;
+    QLineEdit* m_Q25Text = nullptr;
+    QLineEdit* m_stageText = nullptr;
+    QLineEdit* m_bottomWidthText = nullptr;
+    QLineEdit* m_velocityText = nullptr;
+    QLineEdit* m_slopeText = nullptr;
+    QPushButton* m_emSpilButton = nullptr;
+
+    // Other windows.
+    QVector<QPointer<QWidget>> m_windows;  // by unloadOrder()
+};
+
+}  // namespace ui
+
+#endif  // UI_MAINFRM_H

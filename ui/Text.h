@@ -1,0 +1,21 @@
+#ifndef UI_TEXT_H
+#define UI_TEXT_H
+
+// Conversions between the engine's texts and Qt's.
+
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+namespace ui {
+
+inline QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+inline std::string ss(const QString& text) { return text.toStdString(); }
+
+// Twips (1/1440 inch) to pixels, at 15 twips per pixel.
+constexpr int px(int twips) { return twips / 15; }
+
+}  // namespace ui
+
+#endif  // UI_TEXT_H

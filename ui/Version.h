@@ -1,0 +1,18 @@
+#ifndef UI_VERSION_H
+#define UI_VERSION_H
+
+// The program's version and the texts built from it.
+
+#include <QString>
+
+namespace ui {
+
+// Major, minor and revision joined by ".": "2.0.3".
+QString versionNumber();
+
+// "Zelt " + application title + " - Version " + version number.
+QString mainWindowCaption();
+
+}  // namespace ui
+
+#endif  // UI_VERSION_H
