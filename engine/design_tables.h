@@ -111,6 +111,7 @@ inline constexpr int kRows = 17;     // Hp 0.5 to 2.1
 inline constexpr int kColumns = 17;  // b 8 to 40
 inline constexpr int kSmallestCapacity = 6;
 inline constexpr int kLargestCapacity = 305;
+inline constexpr double kSideSlope = 2.5;  // the channel's side slope, horizontal per vertical
 
 struct Cell {
     int index = 0;  // 17 x row + column

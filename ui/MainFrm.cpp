@@ -2,6 +2,7 @@
 
 #include "engine/basin_design.h"
 #include "engine/basin_sizing.h"
+#include "engine/design_tables.h"
 #include "engine/messages.h"
 #include "engine/number_text.h"
 #include "engine/runoff.h"
@@ -10,7 +11,11 @@
 #include "ui/Caption.h"
 #include "ui/Counties.h"
 #include "ui/Presenter.h"
+#include "ui/PrincipalSpillwayDesign.h"
 #include "ui/SedimentBasinMod.h"
+#include "ui/Table6_221.h"
+#include "ui/Table6_221b.h"
+#include "ui/Table6_224.h"
 #include "ui/Text.h"
 #include "ui/Version.h"
 #include "ui/frmSummary.h"
@@ -49,6 +54,8 @@ const QString kGuidePage2 = QStringLiteral("Select the basin's depth then click 
 const QString kGuidePage3 =
     QStringLiteral("Enter H then click \"Click here to compute Do and Q\" to select the pipe size.");
 const QString kGuidePage4 = QStringLiteral("Click \"Click here to compute the Emergency Spillway data\".");
+const QString kGuideStore =
+    QStringLiteral("Once all information has been entered and calculated, store/update your basin's data.");
 const QString kDateNotValid = QStringLiteral("Date format is not valid! (MM/DD/YYYY)");
 const QString kBlueNote =
     QStringLiteral("Item highlighted in blue indicates designer overwrite and verification is advised.");
@@ -99,6 +106,22 @@ QFont pageFont(QFont font)
 }
 
 QString general(double value) { return qs(engine::generalText(value)); }
+
+// The text colour of a box (the blue mark of a designer's overwrite).
+void setTextColour(QLineEdit* box, const QColor& colour)
+{
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Text, colour);
+    box->setPalette(palette);
+}
+
+// A window opened from a button: shown without blocking, or brought forward.
+void showModeless(QWidget* window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
 
 QLineEdit* makeBox(QWidget* parent, const QString& name, const QString& text = {}, int width = 48)
 {
@@ -192,6 +215,7 @@ MainFrm::MainFrm(QWidget* parent) : QWidget(parent)
 
 MainFrm::~MainFrm()
 {
+    m_closing = true;  // no check of a window runs while it goes
     for (auto& window : m_windows)
         delete window.data();
 }
@@ -585,6 +609,11 @@ void MainFrm::buildPrincipalSpillwayPage(QWidget* page)
     grid->addWidget(note, 9, 0, 1, 4);
     grid->setColumnStretch(0, 1);
     grid->setRowStretch(10, 1);
+
+    m_hText->installEventFilter(this);
+    connect(m_Do_QButton, &QPushButton::clicked, this, &MainFrm::Do_QButton_Click);
+    connect(m_prinSpillWayHelpButton, &QPushButton::clicked, this, &MainFrm::prinSpillWayHelpButton_Click);
+    connect(m_QpsButton, &QPushButton::clicked, this, &MainFrm::QpsButton_Click);
 }
 
 void MainFrm::buildEmergencySpillwayPage(QWidget* page)
@@ -628,6 +657,7 @@ void MainFrm::buildEmergencySpillwayPage(QWidget* page)
     grid->addWidget(m_emSpilButton, 8, 0, 1, 5, Qt::AlignLeft);
     grid->setColumnStretch(4, 1);
     grid->setRowStretch(9, 1);
+    connect(m_emSpilButton, &QPushButton::clicked, this, &MainFrm::emSpilButton_Click);
 }
 
 void MainFrm::buildRecordCover()
@@ -719,13 +749,21 @@ void MainFrm::connectChains()
 
     connect(m_hText, &QLineEdit::textChanged, this, &MainFrm::hText_Change);
     connect(m_littlehText, &QLineEdit::textChanged, this, &MainFrm::littlehText_Change);
+    connect(m_DoText, &QLineEdit::textChanged, this, &MainFrm::DoText_Change);
+    connect(m_DsText, &QLineEdit::textChanged, this, &MainFrm::DsText_Change);
+    connect(m_QText, &QLineEdit::textChanged, this, &MainFrm::QText_Change);
+    connect(m_LText, &QLineEdit::textChanged, this, &MainFrm::LText_Change);
     connect(m_QpsText[0], &QLineEdit::textChanged, this, &MainFrm::QpsText0_Change);
     connect(m_Q25Text, &QLineEdit::textChanged, this, &MainFrm::Q25Text_Change);
     connect(m_QesText, &QLineEdit::textChanged, this, &MainFrm::QesText_Change);
+    connect(m_stageText, &QLineEdit::textChanged, this, &MainFrm::stageText_Change);
+    connect(m_bottomWidthText, &QLineEdit::textChanged, this, &MainFrm::bottomWidthText_Change);
+    connect(m_slopeText, &QLineEdit::textChanged, this, &MainFrm::slopeText_Change);
 }
 
 // The load sequence: the county list, the guidance, the tabs, the caption,
-// the depth in force and pi, and the pages in their places.
+// the hidden outlet-pipe length window, the depth in force and pi, and the
+// pages in their places.
 void MainFrm::load()
 {
     QStringList counties = countyNames();
@@ -738,6 +776,7 @@ void MainFrm::load()
     m_helpLabel->setText(kOpenTableGuidance);
     setGuidance(kOpenTableGuidance);
     setWindowTitle(mainWindowCaption());
+    PrincipalSpillwayDesign::open(*this);
 
     // The user guide is HTML here, so no word processor is looked for.
     m_Depth = engine::kMinDepth;
@@ -930,6 +969,8 @@ bool MainFrm::eventFilter(QObject* watched, QEvent* event)
                 QTimer::singleShot(0, this, &MainFrm::dateText_LostFocus);
             else if (watched == m_slopeVarText)
                 QTimer::singleShot(0, this, &MainFrm::slopeVarText_LostFocus);
+            else if (watched == m_hText)
+                QTimer::singleShot(0, this, &MainFrm::hText_LostFocus);
         }
     }
     return QWidget::eventFilter(watched, event);
@@ -1079,7 +1120,7 @@ void MainFrm::twoYearRunOffResultLabel_Change(const QString& caption)
 {
     setSummaryLabel(QStringLiteral("Q2Label"), caption);
     rebuildQsLabel();
-    // The pipe table window's Q2 box follows here once that window exists.
+    Table6_221::open(*this).Q2Text()->setText(general(m_Q2));
 }
 
 void MainFrm::twentyFiveYROffResultLabel_Change(const QString& caption)
@@ -1094,6 +1135,9 @@ void MainFrm::rebuildQsLabel()
     m_QsLabel->setCaption(
         qs(engine::qsCaption(ss(m_twoYearRunOffResultLabel->text()), ss(m_twentyFiveYROffResultLabel->text()))));
 }
+
+// ---------------------------------------------------------------------------
+// Emergency spillway
 
 // Qes = Q25 - Qps, from the held Q25 and the main window's Qps.
 void MainFrm::Q25Text_Change()
@@ -1114,9 +1158,34 @@ void MainFrm::QesText_Change(const QString& text)
     if (const auto qes = numberOf(text))
         m_Qes = *qes;
     setSummaryLabel(QStringLiteral("QesLabel"), text + QStringLiteral(" cfs"));
+    Table6_224::open(*this).QesText()->setText(text + QStringLiteral(" cfs"));
     // A new Qes clears the chosen channel.
     for (auto* box : {m_stageText, m_velocityText, m_slopeText, m_bottomWidthText})
         box->setText(QStringLiteral("0"));
+}
+
+// The stage of the chosen channel, and the run of its 2.5 : 1 side slope, shown
+// at the slope of the summary's spillway cross-section (the basin's own bank
+// run beside the left bank is the sizing's and stays).
+void MainFrm::stageText_Change(const QString& text)
+{
+    setSummaryLabel(QStringLiteral("HpLabel"), text + QStringLiteral(" ft."));
+    if (const auto stage = numberOf(text))
+        setSummaryLabel(QStringLiteral("slopeDisLabel_1"),
+                        general(*stage * engine::table_es::kSideSlope) + QStringLiteral(" ft."));
+}
+
+void MainFrm::bottomWidthText_Change(const QString& text)
+{
+    setSummaryLabel(QStringLiteral("bLabel"), text + QStringLiteral(" ft."));
+}
+
+void MainFrm::slopeText_Change(const QString& text) { setSummaryLabel(QStringLiteral("slopeLabel"), text); }
+
+void MainFrm::emSpilButton_Click()
+{
+    showModeless(&Table6_224::open(*this));
+    setGuidance(kGuideStore);
 }
 
 // ---------------------------------------------------------------------------
@@ -1129,7 +1198,9 @@ void MainFrm::slopeVarText_Change(const QString& text)
         return;
     }
     setSummaryLabel(QStringLiteral("slopeVarLabel"), text);
-    // The outlet-pipe figure's Zd and Zu boxes follow here once that window exists.
+    auto& figure = PrincipalSpillwayDesign::open(*this);
+    figure.ZdText()->setText(text);
+    figure.ZuText()->setText(text);
     sizeBasin(m_Depth);
 }
 
@@ -1194,11 +1265,41 @@ void MainFrm::sizeBasin(int depth)
     setSummaryLabel(QStringLiteral("depthLabel_1"), QString::number(depth) + feet);
 }
 
+// ---------------------------------------------------------------------------
+// Principal spillway
+
 void MainFrm::hText_Change(const QString& text)
 {
+    Table6_221::open(*this).hText()->setText(text);
     setSummaryLabel(QStringLiteral("HLabel"), text + QStringLiteral(" ft."));
-    // The pipe table's H box and its automatic selection follow here once
-    // that window exists.
+}
+
+// H leaves its box: a number, at least the minimum, raised to the depth + h,
+// and below the dam's A - B.
+void MainFrm::hText_LostFocus()
+{
+    if (m_closing)
+        return;
+    const auto typed = engine::parseSingle(ss(m_hText->text()));
+    if (!typed) {
+        showNotNumber(this);
+        return;
+    }
+    if (*typed < m_minimumHeight) {
+        showMessage(this, Icon::Warning, qs(engine::msg::heightTooLow(ss(m_littlehText->text()))));
+        selectTab(4);
+    }
+    if (const auto head = engine::parseSingle(ss(m_littlehText->text()))) {
+        if (const auto raised = engine::heightFloorForHead(*head, m_Depth, *typed))
+            m_hText->setText(qs(*raised));
+    }
+    const auto height = engine::parseSingle(ss(m_hText->text()));
+    const auto length = numberOf(m_LText->text());
+    const auto& figure = PrincipalSpillwayDesign::open(*this);
+    const auto a = numberOf(figure.AText()->text());
+    const auto b = numberOf(figure.BvText()->text());
+    if (height && length && *length != 0 && a && b && float(*a - *b) < *height)
+        showMessage(this, Icon::Warning, qs(engine::msg::kHeightAboveElevations));
 }
 
 void MainFrm::littlehText_Change(const QString& text)
@@ -1215,6 +1316,80 @@ void MainFrm::littlehText_Change(const QString& text)
         if (const auto raised = engine::heightFloorForHead(*head, m_Depth, *height))
             m_hText->setText(qs(*raised));
     }
+}
+
+// Do gives the riser diameter Ds = 1.5 x Do; the correction table follows Do.
+void MainFrm::DoText_Change(const QString& text)
+{
+    if (const auto diameter = numberOf(text))
+        m_DsText->setText(qs(engine::riserDiameterText(*diameter)));
+    Table6_221b::open(*this).DoText()->setText(text);
+    setSummaryLabel(QStringLiteral("DoLabel"), text + QStringLiteral(" in."));
+}
+
+void MainFrm::DsText_Change(const QString& text)
+{
+    setSummaryLabel(QStringLiteral("DsLabel"), text + QStringLiteral(" in."));
+    computeHeadOverRiser();
+}
+
+void MainFrm::QText_Change(const QString& text)
+{
+    computeHeadOverRiser();
+    Table6_221b::open(*this).QText()->setText(text);
+}
+
+void MainFrm::computeHeadOverRiser()
+{
+    const auto q = numberOf(m_QText->text());
+    const auto riser = numberOf(m_DsText->text());
+    if (!q || !riser)
+        return;
+    if (const auto head = engine::headOverRiserText(*q, *riser))
+        m_littlehText->setText(qs(*head));
+}
+
+void MainFrm::LText_Change(const QString& text)
+{
+    Table6_221b::open(*this).LText()->setText(text);
+    setSummaryLabel(QStringLiteral("LLabel"), text + QStringLiteral(" ft."));
+}
+
+void MainFrm::Do_QButton_Click() { showModeless(&Table6_221::open(*this)); }
+void MainFrm::prinSpillWayHelpButton_Click() { showModeless(&PrincipalSpillwayDesign::open(*this)); }
+void MainFrm::QpsButton_Click() { showModeless(&Table6_221b::open(*this)); }
+
+// ---------------------------------------------------------------------------
+// The spillway windows' view of the main window
+
+QString MainFrm::hText() const { return m_hText->text(); }
+void MainFrm::setHText(const QString& text) { m_hText->setText(text); }
+QString MainFrm::DoText() const { return m_DoText->text(); }
+void MainFrm::setDoText(const QString& text) { m_DoText->setText(text); }
+QString MainFrm::QText() const { return m_QText->text(); }
+void MainFrm::setQText(const QString& text) { m_QText->setText(text); }
+
+void MainFrm::setDoQColor(const QColor& colour)
+{
+    setTextColour(m_DoText, colour);
+    setTextColour(m_QText, colour);
+}
+
+QString MainFrm::LText() const { return m_LText->text(); }
+void MainFrm::setLText(const QString& text) { m_LText->setText(text); }
+QString MainFrm::QpsText() const { return m_QpsText[0]->text(); }
+void MainFrm::setQpsText(const QString& text) { m_QpsText[0]->setText(text); }
+void MainFrm::setQpsColor(const QColor& colour) { setTextColour(m_QpsText[0], colour); }
+void MainFrm::setSlopeVarText(const QString& text) { m_slopeVarText->setText(text); }
+QString MainFrm::QesText() const { return m_QesText->text(); }
+
+void MainFrm::setChannel(const QString& stage, const QString& bottomWidth, const QString& velocity,
+                         const QString& slope)
+{
+    m_stageText->setText(stage);
+    m_bottomWidthText->setText(bottomWidth);
+    m_velocityText->setText(velocity);
+    m_slopeText->setText(slope);
 }
 
 }  // namespace ui

@@ -9,6 +9,11 @@
 // numbers held here. Every box runs its operation when its text changes;
 // setting a box to the text it already holds is no change, which ends the
 // chains of copies between the parallel boxes.
+//
+// The spillway windows (the pipe, correction and channel tables and the
+// outlet-pipe length figure) reach the main window through SpillwayHost.
+
+#include "ui/SpillwayHost.h"
 
 #include <QPointer>
 #include <QString>
@@ -34,7 +39,7 @@ namespace ui {
 class Caption;
 class frmSummary;
 
-class MainFrm : public QWidget {
+class MainFrm : public QWidget, public SpillwayHost {
     Q_OBJECT
     Q_DISABLE_COPY(MainFrm)
 public:
@@ -46,15 +51,15 @@ public:
     // Held numbers of the basin being edited.
     double VolumeAtFull() const { return m_VolumeAtFull; }
     double VolumeAtCleanOut() const { return m_VolumeAtCleanOut; }
-    double Q2() const { return m_Q2; }
+    double Q2() const override { return m_Q2; }
     double Q25() const { return m_Q25; }
     int Depth() const { return m_Depth; }
-    float minimumHeight() const { return m_minimumHeight; }
-    double Qes() const { return m_Qes; }
+    float minimumHeight() const override { return m_minimumHeight; }
+    double Qes() const override { return m_Qes; }
     double pi() const { return m_pi; }
 
     int currentPage() const { return m_currentPage; }
-    bool closing() const { return m_closing; }
+    bool closing() const override { return m_closing; }
     bool expanded() const;
 
     // Selects tab 1 to 5 as a click would, running the page-change rule.
@@ -66,7 +71,7 @@ public:
     // Status bar: panel 1 names the active table, panel 2 guides.
     void setActiveTableText(const QString& text);
     QString activeTableText() const;
-    void setGuidance(const QString& text);
+    void setGuidance(const QString& text) override;
     QString guidance() const;
 
     // The record cover over the pages while no record is open.
@@ -85,12 +90,33 @@ public:
 
     // The summary window, created unshown on first use.
     frmSummary* summary();
+    void setSummaryLabel(const QString& name, const QString& caption) override;
 
     // The windows unloaded when the main window closes, in their order. A
     // window registers itself when it is created; one never created is skipped.
     static const QStringList& unloadOrder();
-    void registerWindow(const QString& name, QWidget* window);
+    void registerWindow(const QString& name, QWidget* window) override;
     QWidget* window(const QString& name) const;
+
+    // The boxes of the spillway pages as the spillway windows read and write
+    // them; every write runs the box's change operation.
+    QWidget* hostWindow() override { return this; }
+    QString hText() const override;
+    void setHText(const QString& text) override;
+    QString DoText() const override;
+    void setDoText(const QString& text) override;
+    QString QText() const override;
+    void setQText(const QString& text) override;
+    void setDoQColor(const QColor& colour) override;
+    QString LText() const override;
+    void setLText(const QString& text) override;
+    QString QpsText() const override;
+    void setQpsText(const QString& text) override;
+    void setQpsColor(const QColor& colour) override;
+    void setSlopeVarText(const QString& text) override;
+    QString QesText() const override;
+    void setChannel(const QString& stage, const QString& bottomWidth, const QString& velocity,
+                    const QString& slope) override;
 
     // The start-up focus.
     void focusProjectNumber();
@@ -141,14 +167,27 @@ private:
     void Q25Text_Change();
     void QpsText0_Change(const QString& text);
     void QesText_Change(const QString& text);
+    void stageText_Change(const QString& text);
+    void bottomWidthText_Change(const QString& text);
+    void slopeText_Change(const QString& text);
+    void emSpilButton_Click();
     void Option1_Click(int depth);
     void hText_Change(const QString& text);
+    void hText_LostFocus();
     void littlehText_Change(const QString& text);
+    void DoText_Change(const QString& text);
+    void DsText_Change(const QString& text);
+    void QText_Change(const QString& text);
+    void LText_Change(const QString& text);
+    void Do_QButton_Click();
+    void prinSpillWayHelpButton_Click();
+    void QpsButton_Click();
 
     // The sizing run for a depth.
     void sizeBasin(int depth);
     void rebuildQsLabel();
-    void setSummaryLabel(const QString& name, const QString& caption);
+    // h from Q and Ds, run on a change of either.
+    void computeHeadOverRiser();
 
     // Held numbers.
     double m_VolumeAtFull = 0;
