@@ -7,18 +7,23 @@
 #include "engine/number_text.h"
 #include "engine/runoff.h"
 #include "engine/spillways.h"
+#include "ui/BasinRecords.h"
 #include "ui/CalendarFrm.h"
 #include "ui/Caption.h"
 #include "ui/Counties.h"
+#include "ui/DesignTableGrid.h"
 #include "ui/Presenter.h"
 #include "ui/PrincipalSpillwayDesign.h"
 #include "ui/SedimentBasinMod.h"
+#include "ui/Services.h"
 #include "ui/Table6_221.h"
 #include "ui/Table6_221b.h"
 #include "ui/Table6_224.h"
 #include "ui/Text.h"
 #include "ui/Version.h"
 #include "ui/frmSummary.h"
+#include "ui/newTableForm.h"
+#include "ui/tableListFrm.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -189,7 +194,10 @@ QGridLayout* pageGrid(QWidget* page)
 // ---------------------------------------------------------------------------
 // Building the window
 
-MainFrm::MainFrm(QWidget* parent) : QWidget(parent)
+MainFrm::MainFrm(QWidget* parent) : MainFrm(programFolder(), parent) {}
+
+MainFrm::MainFrm(const QString& programFolder, QWidget* parent)
+    : QWidget(parent), m_records(std::make_unique<BasinRecords>(*this, programFolder))
 {
     setObjectName(QStringLiteral("MainFrm"));
     // Twip positions at 15 twips per pixel leave little room: a narrow face,
@@ -253,6 +261,11 @@ void MainFrm::buildToolbar()
         button->setGeometry(twips(tool.left, 120, 375, 375));
         m_toolButtons.push_back(button);
     }
+    connect(m_toolButtons[0], &QToolButton::clicked, this, &MainFrm::newButton_Click);
+    connect(m_toolButtons[1], &QToolButton::clicked, this, &MainFrm::LoadFile_Click);
+    // Save Basin: the failures are reported by the update or store itself.
+    connect(m_toolButtons[2], &QToolButton::clicked, this, [this] { m_records->saveBasin(); });
+    connect(m_toolButtons[3], &QToolButton::clicked, this, [this] { m_records->viewReport(); });
     connect(m_toolButtons[4], &QToolButton::clicked, this, &QWidget::close);
 
     m_expandButton = makeButton(this, QStringLiteral("expandButton"), QStringLiteral("Expand"),
@@ -281,7 +294,12 @@ void MainFrm::buildRecordList()
     m_DBList1 = new QListWidget(m_Frame1);
     m_DBList1->setObjectName(QStringLiteral("DBList1"));
     m_DBList1->setToolTip(QStringLiteral("List of records. Click on a name to display its record "));
+    m_DBList1->setUniformItemSizes(true);
     layout->addWidget(m_DBList1, 1);
+    connect(m_Combo1, &QComboBox::textActivated, this,
+            [this](const QString& text) { m_records->chooseDisplayField(text); });
+    connect(m_DBList1, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { m_records->loadRecord(m_DBList1->row(item)); });
 }
 
 void MainFrm::buildTabStrip()
@@ -353,6 +371,10 @@ void MainFrm::buildCommandButtons()
         (*command.button)->setGeometry(twips(10320, command.top, 1400, 375));
     }
     connect(m_summaryCmd, &QPushButton::clicked, this, &MainFrm::summaryCmd_Click);
+    connect(m_saveRecButton, &QPushButton::clicked, this, [this] { m_records->updateBasin(); });
+    connect(m_newBasinButton, &QPushButton::clicked, this, [this] { m_records->newBasin(); });
+    connect(m_storeBasinButton, &QPushButton::clicked, this, [this] { m_records->storeNewBasin(); });
+    connect(m_delBasinButton, &QPushButton::clicked, this, [this] { m_records->deleteBasin(); });
     connect(m_exitButton, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -773,6 +795,7 @@ void MainFrm::load()
     m_CountyCombo->setCurrentIndex(-1);
     m_CountyCombo->setEditText(QString());
 
+    m_records->start(m_Combo1->currentText());
     m_helpLabel->setText(kOpenTableGuidance);
     setGuidance(kOpenTableGuidance);
     setWindowTitle(mainWindowCaption());
@@ -935,6 +958,7 @@ void MainFrm::closeEvent(QCloseEvent* event)
         } catch (...) {
         }
     }
+    m_records->closeDatabase();
     event->accept();
 }
 
@@ -1390,6 +1414,150 @@ void MainFrm::setChannel(const QString& stage, const QString& bottomWidth, const
     m_bottomWidthText->setText(bottomWidth);
     m_velocityText->setText(velocity);
     m_slopeText->setText(slope);
+}
+
+// ---------------------------------------------------------------------------
+// Tables and records
+
+namespace {
+
+// The table windows are destroyed when they close: one closed (and about to
+// go) is replaced by a new one.
+template <class Window>
+void showTableWindow(MainFrm& main, BasinRecords& records, const QString& name)
+{
+    QWidget* existing = main.window(name);
+    if (!existing || existing->isHidden()) {
+        existing = new Window(records);
+        main.registerWindow(name, existing);
+    }
+    showModeless(existing);
+}
+
+// A box that limits typing still shows a longer stored value whole; its
+// limit returns once it holds a shorter text again.
+void writeLimitedBox(QLineEdit* box, const QString& text)
+{
+    const char* kLimit = "typingLimit";
+    if (!box->property(kLimit).isValid())
+        box->setProperty(kLimit, box->maxLength());
+    const int limit = qMax(box->property(kLimit).toInt(), int(text.size()));
+    if (limit >= box->maxLength()) {
+        box->setMaxLength(limit);
+        box->setText(text);
+    } else {
+        box->setText(text);
+        box->setMaxLength(limit);
+    }
+}
+
+}  // namespace
+
+void MainFrm::newButton_Click() { showTableWindow<newTableForm>(*this, *m_records, QStringLiteral("newTableForm")); }
+void MainFrm::LoadFile_Click() { showTableWindow<tableListFrm>(*this, *m_records, QStringLiteral("tableListFrm")); }
+
+QLineEdit* MainFrm::columnBox(int column) const
+{
+    namespace col = engine::col;
+    auto& figure = PrincipalSpillwayDesign::open(const_cast<MainFrm&>(*this));
+    switch (column) {
+    case col::ProjectNumber: return m_proNameText;
+    case col::PINumber: return m_PINoText;
+    case col::DesignerName: return m_designerNameText;
+    case col::Date: return m_dateText;
+    case col::BasinNumber: return m_proNumText;
+    case col::Location: return m_locationText;
+    case col::Side: return m_sideText;
+    case col::Area: return m_areaAvaiText;
+    case col::CFactor: return m_CFactorText;
+    case col::Slope: return m_slopeVarText;
+    case col::I1: return m_IText;
+    case col::I2: return m_IText2;
+    case col::BottomWidth: return m_widthText;
+    case col::BottomLength: return m_lengthText;
+    case col::TopWidth: return m_totalWidthText;
+    case col::TopLength: return m_totalLengthText;
+    case col::Height: return m_hText;
+    case col::PrinOutletPipeDiameter: return m_DoText;
+    case col::Q: return m_QText;
+    case col::A: return figure.AText();
+    case col::B: return figure.BvText();
+    case col::C: return figure.CText();
+    case col::Zd: return figure.ZdText();
+    case col::T: return figure.TText();
+    case col::E: return figure.EText();
+    case col::PrinOutletPipeLength: return m_LText;
+    case col::Qps: return m_QpsText[0];
+    case col::PrinRiserDiameter: return m_DsText;
+    case col::h: return m_littlehText;
+    case col::Qes: return m_QesText;
+    case col::EmStage: return m_stageText;
+    case col::EmBottomWidth: return m_bottomWidthText;
+    case col::EmVelocity: return m_velocityText;
+    case col::EmSlope: return m_slopeText;
+    default: return nullptr;
+    }
+}
+
+QString MainFrm::columnText(int column) const
+{
+    namespace col = engine::col;
+    switch (column) {
+    case col::Description: return m_descrText->toPlainText();
+    case col::County: return m_CountyCombo->currentText();
+    case col::VolumeAtFull: return qs(engine::doubleText(m_VolumeAtFull));
+    case col::VolumeAtCleanOut: return qs(engine::doubleText(m_VolumeAtCleanOut));
+    case col::Q2: return qs(engine::doubleText(m_Q2));
+    case col::Q25: return qs(engine::doubleText(m_Q25));
+    case col::Depth: return QString::number(m_Depth);
+    default: break;
+    }
+    const QLineEdit* box = columnBox(column);
+    return box ? box->text() : QString();
+}
+
+void MainFrm::setColumnText(int column, const QString& text)
+{
+    if (column == engine::col::Description) {
+        if (m_descrText->toPlainText() != text)
+            m_descrText->setPlainText(text);
+    } else if (column == engine::col::County) {
+        m_CountyCombo->setEditText(text);
+    } else if (QLineEdit* box = columnBox(column)) {
+        writeLimitedBox(box, text);
+    }
+}
+
+void MainFrm::setDepthButton(int depth)
+{
+    if (depth >= engine::kMinDepth && depth <= engine::kMaxDepth && !m_Option1[std::size_t(depth)]->isChecked())
+        selectDepth(depth);
+}
+
+void MainFrm::setRecordButtons(const RecordButtons& buttons)
+{
+    m_newBasinButton->setEnabled(buttons.newBasin);
+    m_storeBasinButton->setEnabled(buttons.storeBasin);
+    m_saveRecButton->setEnabled(buttons.update);
+    m_delBasinButton->setEnabled(buttons.remove);
+}
+
+void MainFrm::setRecordList(const QStringList& entries)
+{
+    m_DBList1->clear();
+    m_DBList1->addItems(entries);
+}
+
+// Blue where the main window's Do and Q or Qps is not the design tables'
+// choice, compared in the main window's own text forms.
+void MainFrm::markOverwrites()
+{
+    const auto mainQ = numberOf(m_QText->text());
+    const auto tableQ = numberOf(Table6_221::open(*this).QText()->text());
+    setDoQColor(mainQ && tableQ && *mainQ == *tableQ ? colour::buttonText() : colour::designerOverwrite());
+    const auto tableQps = numberOf(Table6_221b::open(*this).QpsText()->text());
+    const bool sameQps = tableQps && m_QpsText[0]->text() == qs(engine::mainCorrectedFlowText(*tableQps));
+    setQpsColor(sameQps ? colour::buttonText() : colour::designerOverwrite());
 }
 
 }  // namespace ui

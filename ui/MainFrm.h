@@ -11,8 +11,10 @@
 // chains of copies between the parallel boxes.
 //
 // The spillway windows (the pipe, correction and channel tables and the
-// outlet-pipe length figure) reach the main window through SpillwayHost.
+// outlet-pipe length figure) reach the main window through SpillwayHost; the
+// record logic (BasinRecords) through RecordHost.
 
+#include "ui/RecordHost.h"
 #include "ui/SpillwayHost.h"
 
 #include <QPointer>
@@ -21,6 +23,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class QComboBox;
 class QFrame;
@@ -36,14 +39,18 @@ class QToolButton;
 
 namespace ui {
 
+class BasinRecords;
 class Caption;
 class frmSummary;
 
-class MainFrm : public QWidget, public SpillwayHost {
+class MainFrm : public QWidget, public SpillwayHost, public RecordHost {
     Q_OBJECT
     Q_DISABLE_COPY(MainFrm)
 public:
+    // The program folder holds basin.mdb and report.txt: by default the
+    // executable's folder.
     explicit MainFrm(QWidget* parent = nullptr);
+    explicit MainFrm(const QString& programFolder, QWidget* parent = nullptr);
     ~MainFrm() override;
 
     static constexpr int kPageCount = 5;
@@ -63,20 +70,20 @@ public:
     bool expanded() const;
 
     // Selects tab 1 to 5 as a click would, running the page-change rule.
-    void selectTab(int tab);
+    void selectTab(int tab) override;
     // The focus and guidance of the current page; afterLoad gives the texts
     // used after a record is loaded (no over-design warning).
     void guideCurrentPage(bool afterLoad);
 
     // Status bar: panel 1 names the active table, panel 2 guides.
-    void setActiveTableText(const QString& text);
+    void setActiveTableText(const QString& text) override;
     QString activeTableText() const;
     void setGuidance(const QString& text) override;
     QString guidance() const;
 
     // The record cover over the pages while no record is open.
-    void showRecordCover(const QString& help);
-    void hideRecordCover();
+    void showRecordCover(const QString& help) override;
+    void hideRecordCover() override;
     bool recordCoverShown() const;
     QString helpText() const;
 
@@ -117,6 +124,17 @@ public:
     QString QesText() const override;
     void setChannel(const QString& stage, const QString& bottomWidth, const QString& velocity,
                     const QString& slope) override;
+
+    // The basin records: the project database, the record list and buttons.
+    BasinRecords& records() { return *m_records; }
+    // The boxes of the columns as the record logic reads and writes them.
+    QString columnText(int column) const override;
+    void setColumnText(int column, const QString& text) override;
+    void setDepthButton(int depth) override;
+    void guideAfterLoad() override { guideCurrentPage(true); }
+    void setRecordButtons(const RecordButtons& buttons) override;
+    void setRecordList(const QStringList& entries) override;
+    void markOverwrites() override;
 
     // The start-up focus.
     void focusProjectNumber();
@@ -182,7 +200,11 @@ private:
     void Do_QButton_Click();
     void prinSpillWayHelpButton_Click();
     void QpsButton_Click();
+    void newButton_Click();
+    void LoadFile_Click();
 
+    // The box of a column, or nullptr for the columns without a line box.
+    QLineEdit* columnBox(int column) const;
     // The sizing run for a depth.
     void sizeBasin(int depth);
     void rebuildQsLabel();
@@ -289,6 +311,8 @@ private:
 
     // Other windows.
     QVector<QPointer<QWidget>> m_windows;  // by unloadOrder()
+
+    std::unique_ptr<BasinRecords> m_records;
 };
 
 }  // namespace ui

@@ -1,0 +1,119 @@
+#ifndef UI_BASINRECORDS_H
+#define UI_BASINRECORDS_H
+
+// The basin records of the main window: the project database, the active
+// table, the record list and its display field, the record that "Update
+// Basin" and "Delete Basin" act on, the state of the four record buttons, and
+// the text report. The main window shows all of it through RecordHost; the
+// table windows (newTableForm, tableListFrm) reach the database through it.
+//
+// "Update Basin" and "Delete Basin" act only on a record loaded from the list:
+// they are disabled after a table is created or opened, after a deletion and
+// after a failed load, until an entry of the list is loaded. Making the report
+// moves no record.
+
+#include "store/ProjectDatabase.h"
+#include "ui/RecordHost.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QWidget;
+
+namespace ui {
+
+// The table operations' standard error message: "Error: " + description +
+// ". Error Number: " + number, with the critical-error icon and the program's
+// title. The display-field choice uses it too.
+QString tableErrorText(const store::Failure& failure);
+void showTableError(QWidget* parent, const store::Failure& failure);
+
+class BasinRecords {
+public:
+    // The database is basin.mdb in programFolder; report.txt is written there.
+    // Nothing is opened yet.
+    BasinRecords(RecordHost& host, const QString& programFolder);
+    BasinRecords(const BasinRecords&) = delete;
+    BasinRecords& operator=(const BasinRecords&) = delete;
+
+    // The main window's load sequence: all record buttons disabled, the list's
+    // display field from the chooser's text.
+    void start(const QString& displayField);
+    // The end of the closing sequence: the database is closed.
+    void closeDatabase();
+
+    store::ProjectDatabase& database() { return m_db; }
+    const QString& programFolder() const { return m_programFolder; }
+    const QString& activeTable() const { return m_activeTable; }
+    const RecordButtons& buttons() const { return m_buttons; }
+    const QStringList& recordList() const { return m_entries; }
+    // The column the list shows.
+    int displayColumn() const { return m_displayColumn; }
+    // The position of the record that "Update Basin" and "Delete Basin" act
+    // on; nothing while no record of the list is loaded.
+    std::optional<int> currentPosition() const { return m_position; }
+
+    // --- Tables ---
+
+    // After a table has been created: it becomes the active table, the main
+    // window is cleared for it (the PI Number stays), "New Basin" is enabled
+    // and the table is opened, with an empty list. A failure to open it is
+    // returned for the caller's message.
+    store::Status useCreatedTable(const QString& name);
+    // The record cover and guidance once a created table is in use.
+    void coverCreatedTable();
+    // Opens a table: it becomes the active table first (also when a later step
+    // fails), the main window is cleared, the table is opened, the list filled
+    // when it holds records, then the status bar, "New Basin" and the cover.
+    store::Status openTable(const QString& name);
+    // Drops a table. When it is the open table, its list is emptied and
+    // "Update Basin" and "Delete Basin" are disabled.
+    store::Status dropTable(const QString& name);
+
+    // --- Records ---
+
+    // The display-field chooser: the list shows the named column.
+    void chooseDisplayField(const QString& columnName);
+    // A click on entry 'entry' of the record list loads that record.
+    void loadRecord(int entry);
+    // "New Basin", "Store New Basin", "Update Basin", "Delete Basin". Store and
+    // update give whether the record was written.
+    void newBasin();
+    bool storeNewBasin();
+    bool updateBasin();
+    void deleteBasin();
+    // The toolbar's "Save Basin": update when "Update Basin" is enabled,
+    // otherwise store.
+    void saveBasin();
+
+    // "View Report": writes report.txt from the open table and opens it.
+    void viewReport();
+
+private:
+    enum class Clearing { NewBasin, CreatedTable, OpenedTable };
+    void clearBasin(Clearing clearing);
+    void resetColumn(int column);
+    engine::BasinDesign screenDesign() const;
+    void setButtons(const RecordButtons& buttons);
+    void disableRecordActions();
+    // Re-reads the list from the open table; shows the failure if any.
+    void refillList();
+    void setEntries(const QStringList& entries);
+    QWidget* parent() const { return m_host.hostWindow(); }
+
+    RecordHost& m_host;
+    QString m_programFolder;
+    store::ProjectDatabase m_db;
+    QString m_activeTable;
+    RecordButtons m_buttons;
+    QStringList m_entries;
+    QString m_displayChoice;
+    int m_displayColumn = 0;
+    std::optional<int> m_position;
+};
+
+}  // namespace ui
+
+#endif  // UI_BASINRECORDS_H
