@@ -9,6 +9,9 @@
 #include "engine/spillways.h"
 #include "ui/BasinRecords.h"
 #include "ui/CalendarFrm.h"
+#include "ui/SBdocFrm.h"
+#include "ui/frmAbout.h"
+#include "ui/frmHelp.h"
 #include "ui/Caption.h"
 #include "ui/Counties.h"
 #include "ui/DesignTableGrid.h"
@@ -27,6 +30,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QFocusEvent>
 #include <QFrame>
 #include <QGridLayout>
@@ -197,7 +201,7 @@ QGridLayout* pageGrid(QWidget* page)
 MainFrm::MainFrm(QWidget* parent) : MainFrm(programFolder(), parent) {}
 
 MainFrm::MainFrm(const QString& programFolder, QWidget* parent)
-    : QWidget(parent), m_records(std::make_unique<BasinRecords>(*this, programFolder))
+    : QWidget(parent), m_records(std::make_unique<BasinRecords>(*this, programFolder)), m_programFolder(programFolder)
 {
     setObjectName(QStringLiteral("MainFrm"));
     // Twip positions at 15 twips per pixel leave little room: a narrow face,
@@ -267,6 +271,9 @@ void MainFrm::buildToolbar()
     connect(m_toolButtons[2], &QToolButton::clicked, this, [this] { m_records->saveBasin(); });
     connect(m_toolButtons[3], &QToolButton::clicked, this, [this] { m_records->viewReport(); });
     connect(m_toolButtons[4], &QToolButton::clicked, this, &QWidget::close);
+    connect(m_toolButtons[5], &QToolButton::clicked, this, &MainFrm::HelpFile_Click);
+    connect(m_toolButtons[6], &QToolButton::clicked, this, &MainFrm::SoftBttn1_Click);
+    connect(m_toolButtons[7], &QToolButton::clicked, this, &MainFrm::aboutButton_Click);
 
     m_expandButton = makeButton(this, QStringLiteral("expandButton"), QStringLiteral("Expand"),
                                 QStringLiteral("Click here to maximize or to resume window view"));
@@ -1452,6 +1459,43 @@ void writeLimitedBox(QLineEdit* box, const QString& text)
 }
 
 }  // namespace
+
+// The reference windows: one each, made on first use; one that was closed is
+// made anew on the next press.
+namespace {
+
+template <class Make>
+void showReferenceWindow(MainFrm& main, const QString& name, Make make)
+{
+    QWidget* existing = main.window(name);
+    if (!existing) {
+        existing = make();
+        main.registerWindow(name, existing);
+    }
+    showModeless(existing);
+}
+
+}  // namespace
+
+void MainFrm::HelpFile_Click()
+{
+    showReferenceWindow(*this, QStringLiteral("frmHelp"),
+                                 [this] { return new frmHelp(QDir(m_programFolder).filePath(QStringLiteral("Help"))); });
+}
+
+void MainFrm::SoftBttn1_Click()
+{
+    showReferenceWindow(*this, QStringLiteral("SBdocFrm"), [this] {
+        auto* viewer = new SBdocFrm;
+        viewer->setDocsFolder(QDir(m_programFolder).filePath(QStringLiteral("docs")));
+        return viewer;
+    });
+}
+
+void MainFrm::aboutButton_Click()
+{
+    showReferenceWindow(*this, QStringLiteral("frmAbout"), [] { return new frmAbout; });
+}
 
 void MainFrm::newButton_Click() { showTableWindow<newTableForm>(*this, *m_records, QStringLiteral("newTableForm")); }
 void MainFrm::LoadFile_Click() { showTableWindow<tableListFrm>(*this, *m_records, QStringLiteral("tableListFrm")); }

@@ -202,6 +202,9 @@ private:
     void QpsButton_Click();
     void newButton_Click();
     void LoadFile_Click();
+    void HelpFile_Click();
+    void SoftBttn1_Click();
+    void aboutButton_Click();
 
     // The box of a column, or nullptr for the columns without a line box.
     QLineEdit* columnBox(int column) const;
@@ -313,6 +316,8 @@ private:
     QVector<QPointer<QWidget>> m_windows;  // by unloadOrder()
 
     std::unique_ptr<BasinRecords> m_records;
+    // The folder of the program's files (basin.mdb, docs, Help).
+    QString m_programFolder;
 };
 
 }  // namespace ui

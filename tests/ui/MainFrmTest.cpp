@@ -6,6 +6,8 @@
 #include "ui/MainFrm.h"
 #include "ui/Presenter.h"
 #include "ui/Text.h"
+#include "ui/SBdocFrm.h"
+#include "ui/frmHelp.h"
 #include "ui/frmSummary.h"
 
 #include <QComboBox>
@@ -17,6 +19,8 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QTextBrowser>
+#include <QToolButton>
 #include <QtTest>
 
 #include <memory>
@@ -694,6 +698,45 @@ private slots:
         QVERIFY(summary.isNull());
         QVERIFY(other.isNull());
         QVERIFY(m_presenter.shown.isEmpty());
+    }
+
+    // The toolbar's reference buttons open their windows over the shipped
+    // guide and manual pages; a second press brings the same window forward,
+    // and closing the main window unloads them.
+    void toolbarOpensTheReferenceWindowsOverTheProgramsFiles()
+    {
+        m_window.reset();
+        MainFrm main(QStringLiteral(TELLUM_DATA_DIR));
+        main.show();
+        struct Press {
+            const char* button;
+            const char* window;
+        };
+        const Press presses[] = {{"HelpFile", "frmHelp"}, {"SoftBttn1", "SBdocFrm"}, {"aboutButton", "frmAbout"}};
+        QList<QPointer<QWidget>> opened;
+        for (const Press& press : presses) {
+            auto* button = main.findChild<QToolButton*>(QLatin1String(press.button));
+            QVERIFY(button);
+            QTest::mouseClick(button, Qt::LeftButton);
+            QPointer<QWidget> window = main.window(QLatin1String(press.window));
+            QVERIFY2(window && window->isVisible(), press.window);
+            QTest::mouseClick(button, Qt::LeftButton);
+            QCOMPARE(main.window(QLatin1String(press.window)), window.data());
+            opened << window;
+        }
+        // The guide's first page and the first manual page came from the files beside the program.
+        QVERIFY(main.window(QStringLiteral("frmHelp"))->findChild<QTextBrowser*>());
+        const auto* help = qobject_cast<ui::frmHelp*>(main.window(QStringLiteral("frmHelp")));
+        QVERIFY(help->pageInView().endsWith(QStringLiteral("Main.html")));
+        QVERIFY(help->indexCount() > 0);
+        auto* viewer = qobject_cast<ui::SBdocFrm*>(main.window(QStringLiteral("SBdocFrm")));
+        QTest::mouseClick(viewer->findChild<QPushButton*>(QStringLiteral("nextButton")), Qt::LeftButton);
+        QVERIFY(viewer->pictureFile().endsWith(QStringLiteral("page1.gif")));
+        QVERIFY(m_presenter.shown.isEmpty());
+
+        QVERIFY(main.close());
+        for (const auto& window : opened)
+            QVERIFY(window.isNull());
     }
 };
 
