@@ -1,8 +1,10 @@
 // Draws the README's pictures: drives the real main window through one
 // design, as a designer would type it, and saves each page as a PNG.
 //
-//   screenshots OUTPUT_FOLDER
+//   screenshots OUTPUT_FOLDER [PROGRAM_FOLDER]
 //
+// PROGRAM_FOLDER holds the guide and the manual pages (default: the program
+// folder beside this tool's folder, build/bin).
 // Runs on any Qt platform; QT_QPA_PLATFORM=offscreen needs no display.
 
 #include "ui/MainFrm.h"
@@ -15,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QToolButton>
 
 #include <cstdio>
 
@@ -33,7 +36,7 @@ void type(ui::MainFrm& window, const char* box, const QString& text)
     QApplication::processEvents();
 }
 
-bool save(ui::MainFrm& window, const QDir& folder, const QString& name)
+bool save(QWidget& window, const QDir& folder, const QString& name)
 {
     QApplication::processEvents();
     const QString path = folder.filePath(name);
@@ -58,7 +61,9 @@ int main(int argc, char* argv[])
     ui::RecordingPresenter presenter;
     ui::setPresenter(&presenter);
 
-    ui::MainFrm window;
+    const QString programFolder = argc > 2 ? QString::fromLocal8Bit(argv[2])
+                                           : QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../bin"));
+    ui::MainFrm window(QDir(programFolder).absolutePath());
     window.show();
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("btnAccept")), Qt::LeftButton);
     window.hideRecordCover();
@@ -87,6 +92,21 @@ int main(int argc, char* argv[])
     if (auto* depth = window.findChild<QRadioButton*>(QStringLiteral("Option1_6")))
         QTest::mouseClick(depth, Qt::LeftButton);
     save(window, folder, QStringLiteral("tab3-basin-dimensions.png"));
+
+    // The reference windows, opened from the toolbar.
+    const struct {
+        const char* button;
+        const char* window;
+        const char* file;
+    } references[] = {{"HelpFile", "frmHelp", "user-guide.png"},
+                      {"SoftBttn1", "SBdocFrm", "manual-pages.png"},
+                      {"aboutButton", "frmAbout", "about.png"}};
+    for (const auto& reference : references) {
+        if (auto* button = window.findChild<QToolButton*>(QLatin1String(reference.button)))
+            QTest::mouseClick(button, Qt::LeftButton);
+        if (QWidget* opened = window.window(QLatin1String(reference.window)))
+            save(*opened, folder, QLatin1String(reference.file));
+    }
 
     for (const auto& shown : presenter.shown)
         std::fprintf(stderr, "message: %s\n", qPrintable(shown.text));
