@@ -976,6 +976,9 @@ frmSummary* MainFrm::summary()
         return existing;
     auto* created = new frmSummary(nullptr);
     registerWindow(QStringLiteral("frmSummary"), created);
+    // Its top view is a window of its own in the closing order.
+    connect(created, &frmSummary::topViewCreated, this,
+            [this](QWidget* view) { registerWindow(QStringLiteral("frmSummaryTopView"), view); });
     return created;
 }
 

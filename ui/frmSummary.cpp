@@ -1,175 +1,189 @@
 #include "ui/frmSummary.h"
 
 #include "ui/Caption.h"
+#include "ui/Presenter.h"
+#include "ui/frmSummaryTopView.h"
 
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
 #include <QLabel>
+#include <QPainter>
+#include <QPrinter>
 #include <QPushButton>
-#include <QVBoxLayout>
 #include <QtDebug>
+
+#include <memory>
 
 namespace ui {
 
 namespace {
 
+using sketch::Anchor;
+using sketch::Place;
+
 const QString kInitialTitle = QStringLiteral("Sediment Basin Summary Viewer Window");
 
-// A group of caption / value rows; the values take the spare width.
-struct Group {
-    QGroupBox* box;
-    QGridLayout* grid;
-    int rows = 0;
+// Values are set off from the printed captions by their colour.
+const QColor kValueColour(0, 0, 128);
+
+// The values the top view takes from the side view when it is opened:
+// top-view label, side-view label.
+const std::pair<const char*, const char*> kTopViewCopies[] = {
+    {"lengthText", "bottomLLabel"}, {"widthText", "bottomWLabel"}, {"extraDistText", "slopeDisLabel_0"},
+    {"DsText", "DsLabel"},          {"DoText", "DoLabel"},         {"bText", "bLabel"},
+    {"slopeText", "slopeLabel"},
 };
 
-Group makeGroup(const QString& title, QWidget* parent)
+QString askPdfFile(QWidget* parent)
 {
-    auto* box = new QGroupBox(title, parent);
-    auto* grid = new QGridLayout(box);
-    grid->setContentsMargins(6, 4, 6, 4);
-    grid->setHorizontalSpacing(4);
-    grid->setVerticalSpacing(2);
-    grid->setColumnStretch(1, 1);
-    return {box, grid};
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("Save Summary as PDF"),
+                                        QDir::home().filePath(QStringLiteral("Sediment basin summary.pdf")),
+                                        QStringLiteral("PDF files (*.pdf)"));
 }
+
+Place at(double x, double y, Anchor anchor = Anchor::Left) { return Place{QPointF(x, y), anchor}; }
 
 }  // namespace
 
 frmSummary::frmSummary(QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : QWidget(parent, Qt::Window), m_defaultPrinter(&QPrinterInfo::defaultPrinter), m_choosePdfFile(askPdfFile)
 {
     setObjectName(QStringLiteral("frmSummary"));
     setWindowTitle(kInitialTitle);
-    setFixedSize(692, 289);
-
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(8, 6, 8, 6);
-    page->setSpacing(6);
+    setFixedSize(sketch::side::kSize);
+    // Closing the summary never ends the program; the main window does that.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    QFont sketchFont = font();
+    sketchFont.setPointSize(8);
+    setFont(sketchFont);
 
     // The buttons in a row across the top.
-    auto* buttons = new QHBoxLayout;
     m_printButton = new QPushButton(QStringLiteral("Print Me"), this);
     m_printButton->setObjectName(QStringLiteral("printButton"));
     m_topViewButton = new QPushButton(QStringLiteral("Top View"), this);
     m_topViewButton->setObjectName(QStringLiteral("topViewButton"));
-    m_closeButton = new QPushButton(QStringLiteral("Close Window"), this);
-    m_closeButton->setObjectName(QStringLiteral("Command1"));
-    const QString later = QStringLiteral("Sketch and printing: coming in the next release");
-    for (QPushButton* pending : {m_printButton, m_topViewButton}) {
-        pending->setEnabled(false);
-        pending->setToolTip(later);
+    m_Command1 = new QPushButton(QStringLiteral("Close Window"), this);
+    m_Command1->setObjectName(QStringLiteral("Command1"));
+    int buttonLeft = 190;
+    for (QPushButton* button : {m_printButton, m_topViewButton, m_Command1}) {
+        const QSize size(qMax(button->sizeHint().width(), 84), button->sizeHint().height());
+        button->setGeometry(QRect(QPoint(buttonLeft, 4), size));
+        buttonLeft += size.width() + 6;
     }
-    buttons->addWidget(m_printButton);
-    buttons->addWidget(m_topViewButton);
-    buttons->addWidget(m_closeButton);
-    buttons->addSpacing(12);
-    auto* note = new QLabel(later, this);
-    note->setObjectName(QStringLiteral("sketchNoteLabel"));
-    buttons->addWidget(note, 1);
-    page->addLayout(buttons);
 
-    // A value label right after its caption, in the next row of a group or,
-    // with beside set, as the second pair of the current row.
-    auto addRow = [this](Group& group, const QString& caption, const QString& objectName,
-                         const QString& initial = QStringLiteral("0"), bool beside = false) {
-        auto* captionLabel = new QLabel(caption, group.box);
-        captionLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        Caption* value = addValue(objectName, initial);
-        value->setParent(group.box);
-        captionLabel->setBuddy(value);
-        const int row = beside ? group.rows - 1 : group.rows;
-        const int column = beside ? 2 : 0;
-        group.grid->addWidget(captionLabel, row, column);
-        group.grid->addWidget(value, row, column + 1);
-        group.grid->setColumnStretch(column + 1, 1);
-        if (!beside)
-            ++group.rows;
-    };
-    auto finish = [](Group& group) { group.grid->setRowStretch(group.rows, 1); };
-
+    using namespace sketch::side;
     // The fixed column of the upper left: area and flows.
-    Group runoff = makeGroup(QStringLiteral("Runoff"), this);
-    addRow(runoff, QStringLiteral("Area (acres) ="), QStringLiteral("areaLabel"));
-    addRow(runoff, QStringLiteral("Q2="), QStringLiteral("Q2Label"));
-    addRow(runoff, QStringLiteral("Q25="), QStringLiteral("Q25Label"));
-    addRow(runoff, QStringLiteral("Qps="), QStringLiteral("QpsLabel"));
-    addRow(runoff, QStringLiteral("Qes="), QStringLiteral("QesLabel"));
-    finish(runoff);
+    const double joint = 89;
+    addValue(QStringLiteral("areaLabel"), QStringLiteral("Area (acres) ="), at(joint, 8, Anchor::Joint));
+    addValue(QStringLiteral("Q2Label"), QStringLiteral("Q2="), at(joint, 23, Anchor::Joint));
+    addValue(QStringLiteral("Q25Label"), QStringLiteral("Q25="), at(joint, 38, Anchor::Joint));
+    addValue(QStringLiteral("QpsLabel"), QStringLiteral("Qps="), at(joint, 53, Anchor::Joint));
+    addValue(QStringLiteral("QesLabel"), QStringLiteral("Qes="), at(joint, 68, Anchor::Joint));
 
-    // The pool: its bottom, its depth and the inflow bank's slope triangle.
-    Group basin = makeGroup(QStringLiteral("Basin"), this);
-    addRow(basin, QStringLiteral("Bottom Width ="), QStringLiteral("bottomWLabel"));
-    addRow(basin, QStringLiteral("Bottom Length ="), QStringLiteral("bottomLLabel"));
-    addRow(basin, QStringLiteral("Basin Depth ="), QStringLiteral("depthLabel_1"));
-    addRow(basin, QStringLiteral("Bank slope ="), QStringLiteral("slopeVarLabel"), QStringLiteral("2.5"));
-    addRow(basin, QStringLiteral("Bank run ="), QStringLiteral("slopeDisLabel_0"));
-    addRow(basin, QStringLiteral("Bank height ="), QStringLiteral("depthLabel_0"));
-    finish(basin);
+    // The inflow bank: the volumes at its levels, its height, run and slope.
+    addValue(QStringLiteral("VsLabel"), QStringLiteral("Vs ="), at(4, kFull - 15));
+    addValue(QStringLiteral("VcLabel"), QStringLiteral("Vc ="), at(104, kCleanOut - 15));
+    addValue(QStringLiteral("depthLabel_0"), QString(), at(36, 194, Anchor::Right));
+    addValue(QStringLiteral("slopeDisLabel_0"), QString(), at(100, 258, Anchor::Centre));
+    addValue(QStringLiteral("slopeVarLabel"), QString(), at(82, 199, Anchor::Centre), QStringLiteral("2.5"));
+    addCaption(QStringLiteral("1"), at(65, 176, Anchor::Right));
 
-    // The riser and the outlet pipe through the dam.
-    Group outlet = makeGroup(QStringLiteral("Riser and outlet"), this);
-    addRow(outlet, QStringLiteral("Ds ="), QStringLiteral("DsLabel"));
-    addRow(outlet, QStringLiteral("H="), QStringLiteral("HLabel"));
-    addRow(outlet, QStringLiteral("Do ="), QStringLiteral("DoLabel"));
-    addRow(outlet, QStringLiteral("L ="), QStringLiteral("LLabel"));
-    finish(outlet);
+    // The pool: depth and bottom.
+    addValue(QStringLiteral("depthLabel_1"), QStringLiteral("Basin Depth ="), at(100, 166));
+    addValue(QStringLiteral("bottomWLabel"), QStringLiteral("Bottom Width ="), at(148, 206));
+    addValue(QStringLiteral("bottomLLabel"), QStringLiteral("Bottom Length ="), at(148, 223));
 
-    auto* upper = new QHBoxLayout;
-    upper->setSpacing(6);
-    upper->addWidget(runoff.box, 1);
-    upper->addWidget(basin.box, 1);
-    upper->addWidget(outlet.box, 1);
-    page->addLayout(upper, 3);
+    // Riser, head over it, H and the outlet pipe.
+    addValue(QStringLiteral("DsLabel"), QStringLiteral("Ds ="), at(kRiserLeft - 4, 166, Anchor::Right));
+    addValue(QStringLiteral("hText"), QString(), at((kRiserLeft + kRiserRight) / 2, kCrest + 6, Anchor::Centre));
+    addValue(QStringLiteral("HLabel"), QStringLiteral("H="), at(435, 210, Anchor::Right));
+    addValue(QStringLiteral("LLabel"), QStringLiteral("L ="), at(470, 250));
+    addValue(QStringLiteral("DoLabel"), QStringLiteral("Do ="), at(622, 218));
 
-    // The dam and the emergency spillway's cross-section, two pairs a line.
-    Group spillway = makeGroup(QStringLiteral("Dam and emergency spillway"), this);
-    addRow(spillway, QStringLiteral("A="), QStringLiteral("damTopLabel"));
-    addRow(spillway, QStringLiteral("S="), QStringLiteral("slopeLabel"), QStringLiteral("0"), true);
-    addRow(spillway, QStringLiteral("b ="), QStringLiteral("bLabel"));
-    addRow(spillway, QStringLiteral("Hp"), QStringLiteral("HpLabel"), QStringLiteral("0"), true);
-    addRow(spillway, QStringLiteral("Side slope ="), QStringLiteral("Label5"), QStringLiteral("2.5"));
-    addRow(spillway, QStringLiteral("Side run ="), QStringLiteral("slopeDisLabel_1"), QStringLiteral("0"), true);
-    spillway.grid->setHorizontalSpacing(8);
-    finish(spillway);
+    // The dam: its top, the crest of the emergency spillway, the outer slope.
+    addValue(QStringLiteral("damTopLabel"), QStringLiteral("A="), at(510, kDamTop - 15));
+    addCaption(QStringLiteral("Emergency Spillway Crest Elevation"), at(688, 78, Anchor::Right));
+    addValue(QStringLiteral("slopeLabel"), QStringLiteral("S="), at(598, 170));
 
-    // The longest values: the two storage volumes and the head over the riser.
-    Group volumes = makeGroup(QStringLiteral("Storage and riser head"), this);
-    addRow(volumes, QStringLiteral("Vs ="), QStringLiteral("VsLabel"));
-    addRow(volumes, QStringLiteral("Vc ="), QStringLiteral("VcLabel"));
-    addRow(volumes, QStringLiteral("h ="), QStringLiteral("hText"));
-    finish(volumes);
-
-    auto* lower = new QHBoxLayout;
-    lower->setSpacing(6);
-    lower->addWidget(spillway.box, 1);
-    lower->addWidget(volumes.box, 1);
-    page->addLayout(lower, 2);
+    // The inset: the emergency spillway's cross-section.
+    addCaption(QStringLiteral("Emmergency Spillway Cross Section"), at(300, 34, Anchor::Centre));
+    addCaption(QStringLiteral("Freeboard(1ft. min)"), at(404, kInsetGround + 1));
+    addValue(QStringLiteral("HpLabel"), QStringLiteral("Hp"), at(404, 83));
+    addValue(QStringLiteral("bLabel"), QStringLiteral("b ="), at((kInsetSlopeToe.x() + 342) / 2, kInsetBottom + 4,
+                                                              Anchor::Centre));
+    addCaption(QStringLiteral("1"), at(229, 69, Anchor::Right));
+    addValue(QStringLiteral("Label5"), QString(), at(243, 89, Anchor::Centre), QStringLiteral("2.5"));
+    addValue(QStringLiteral("slopeDisLabel_1"), QString(), at(243, 103, Anchor::Centre));
 
     // The print labels, shown only while the window is printed.
-    auto* titleLabel = new QLabel(this);
-    titleLabel->setObjectName(QStringLiteral("titleLabel"));
-    titleLabel->setAlignment(Qt::AlignCenter);
-    titleLabel->setGeometry(0, 0, width(), 24);
-    titleLabel->hide();
-    auto* appTitleLabel = new QLabel(this);
-    appTitleLabel->setObjectName(QStringLiteral("appTitleLabel"));
-    QFont garamond(QStringLiteral("Garamond"));
+    m_titleLabel = new QLabel(this);
+    m_titleLabel->setObjectName(QStringLiteral("titleLabel"));
+    QFont titleFont = font();
+    titleFont.setPointSize(11);
+    titleFont.setBold(true);
+    m_titleLabel->setFont(titleFont);
+    m_titleLabel->setAlignment(Qt::AlignCenter);
+    m_titleLabel->setGeometry(190, 2, width() - 196, 28);
+    m_titleLabel->hide();
+    m_appTitleLabel = new QLabel(this);
+    m_appTitleLabel->setObjectName(QStringLiteral("appTitleLabel"));
+    QFont garamond(QStringLiteral("Garamond"), 12);
     garamond.setStyleHint(QFont::Serif);
-    appTitleLabel->setFont(garamond);
-    appTitleLabel->setGeometry(8, height() - 24, 300, 20);
-    appTitleLabel->hide();
+    garamond.setItalic(true);
+    m_appTitleLabel->setFont(garamond);
+    m_appTitleLabel->move(6, 268);
+    m_appTitleLabel->hide();
 
-    connect(m_closeButton, &QPushButton::clicked, this, &frmSummary::Command1_Click);
+    placeLines();
+
+    connect(m_printButton, &QPushButton::clicked, this, &frmSummary::printButton_Click);
+    connect(m_topViewButton, &QPushButton::clicked, this, &frmSummary::topViewButton_Click);
+    connect(m_Command1, &QPushButton::clicked, this, &frmSummary::Command1_Click);
 }
 
-Caption* frmSummary::addValue(const QString& objectName, const QString& initial)
+frmSummary::~frmSummary()
+{
+    // The top view goes with the summary; the main window, which unloads it
+    // in its own turn, gets there first when it closes.
+    if (m_topView)
+        m_topView->deleteLater();
+}
+
+Caption* frmSummary::addValue(const QString& objectName, const QString& caption, sketch::Place place,
+                              const QString& initial)
 {
     auto* value = new Caption(initial, this);
     value->setObjectName(objectName);
     value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QPalette palette = value->palette();
+    palette.setColor(QPalette::WindowText, kValueColour);
+    value->setPalette(palette);
     m_values.insert(objectName, value);
+
+    QLabel* front = caption.isEmpty() ? nullptr : new QLabel(caption, this);
+    if (front)
+        front->setBuddy(value);
+    m_lines.push_back({front, value, place});
+    // A longer or shorter value moves the texts anchored at its end.
+    connect(value, &Caption::captionChanged, this, [this, line = m_lines.size() - 1] {
+        const Line& l = m_lines.at(line);
+        sketch::placeLine(l.caption, l.value, l.place);
+    });
     return value;
+}
+
+QLabel* frmSummary::addCaption(const QString& text, sketch::Place place)
+{
+    auto* caption = new QLabel(text, this);
+    m_lines.push_back({caption, nullptr, place});
+    return caption;
+}
+
+void frmSummary::placeLines()
+{
+    for (const Line& line : m_lines)
+        sketch::placeLine(line.caption, line.value, line.place);
 }
 
 void frmSummary::setLabel(const QString& objectName, const QString& caption)
@@ -191,6 +205,117 @@ QString frmSummary::label(const QString& objectName) const
 void frmSummary::setSummaryCaption(const QString& projectNumber, const QString& basinNumber)
 {
     setWindowTitle(QStringLiteral("Project Number: ") + projectNumber + QStringLiteral(" - Basin Number: ") + basinNumber);
+}
+
+void frmSummary::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    sketch::paint(painter, sketch::sideView());
+}
+
+// The frame's close button hides the window like "Close Window": the values
+// stay, and the main window and the basin being edited are not touched.
+void frmSummary::closeEvent(QCloseEvent* event)
+{
+    Command1_Click();
+    event->accept();
+}
+
+void frmSummary::setPrinting(bool printing)
+{
+    if (printing) {
+        m_titleLabel->setText(windowTitle());
+        m_appTitleLabel->setText(applicationTitle());
+        m_appTitleLabel->adjustSize();
+    }
+    for (QPushButton* button : {m_printButton, m_topViewButton, m_Command1})
+        button->setVisible(!printing);
+    m_titleLabel->setVisible(printing);
+    m_appTitleLabel->setVisible(printing);
+}
+
+void frmSummary::paintSheet(QPainter& painter, const QRectF& page)
+{
+    setPrinting(true);
+    const double scale = qMin(page.width() / width(), page.height() / height());
+    painter.save();
+    painter.translate(page.left() + (page.width() - scale * width()) / 2, page.top());
+    painter.scale(scale, scale);
+    // The drawing and every text shown on it, painted straight onto the
+    // device so that the page keeps the device's resolution; the buttons are
+    // hidden and not painted.
+    sketch::paint(painter, sketch::sideView());
+    const double pointsPerPoint = double(logicalDpiY()) / painter.device()->logicalDpiY();
+    for (const QLabel* text : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (!text->isVisibleTo(this))
+            continue;
+        QFont font = text->font();
+        font.setPointSizeF(font.pointSizeF() * pointsPerPoint);
+        painter.setFont(font);
+        painter.setPen(text->palette().color(QPalette::WindowText));
+        painter.drawText(text->geometry(), int(text->alignment()), text->text());
+    }
+    painter.setPen(QPen(Qt::black, 1.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(0.5, 0.5, width() - 1, height() - 1));
+    painter.restore();
+    setPrinting(false);
+}
+
+void frmSummary::printButton_Click()
+{
+    const QPrinterInfo installed = m_defaultPrinter ? m_defaultPrinter() : QPrinterInfo();
+    std::unique_ptr<QPrinter> printer;
+    if (!installed.isNull()) {
+        printer = std::make_unique<QPrinter>(installed, QPrinter::HighResolution);
+    } else {
+        if (!askOkCancel(this, Icon::Information, applicationTitle(),
+                         QStringLiteral("No printer is installed on this computer. Save the summary as a PDF file "
+                                        "instead?")))
+            return;
+        const QString file = m_choosePdfFile ? m_choosePdfFile(this) : QString();
+        if (file.isEmpty())
+            return;
+        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(file);
+    }
+    printer->setPageOrientation(QPageLayout::Landscape);
+    printer->setDocName(windowTitle());
+    QPainter painter;
+    if (!painter.begin(printer.get())) {
+        showMessage(this, Icon::Exclamation,
+                    printer->outputFileName().isEmpty()
+                        ? QStringLiteral("The summary could not be sent to the printer.")
+                        : QStringLiteral("The summary could not be saved as ") + printer->outputFileName() +
+                              QStringLiteral("."));
+        return;
+    }
+    paintSheet(painter, QRectF(QPointF(0, 0), printer->pageRect(QPrinter::DevicePixel).size()));
+    painter.end();
+}
+
+void frmSummary::topViewButton_Click()
+{
+    hide();
+    if (!m_topView) {
+        m_topView = new frmSummaryTopView(nullptr);
+        m_topView->move(pos());
+        connect(m_topView, &frmSummaryTopView::sideViewRequested, this, &frmSummary::showFromTopView);
+        emit topViewCreated(m_topView);
+    }
+    for (const auto& [topName, sideName] : kTopViewCopies)
+        m_topView->setValue(QLatin1String(topName), label(QLatin1String(sideName)));
+    m_topView->show();
+    m_topView->raise();
+}
+
+frmSummaryTopView* frmSummary::topView() const { return m_topView; }
+
+void frmSummary::showFromTopView()
+{
+    show();
+    raise();
 }
 
 void frmSummary::Command1_Click() { hide(); }

@@ -9,6 +9,7 @@
 #include "ui/SBdocFrm.h"
 #include "ui/frmHelp.h"
 #include "ui/frmSummary.h"
+#include "ui/frmSummaryTopView.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -693,9 +694,15 @@ private slots:
         QPointer<QWidget> summary = m_window->summary();
         QPointer<QWidget> other = new QWidget;
         m_window->registerWindow(QStringLiteral("frmAbout"), other);
+        // The summary's top view joins the closing order when it is made.
+        QTest::mouseClick(m_window->summary()->findChild<QPushButton*>(QStringLiteral("topViewButton")), Qt::LeftButton);
+        QPointer<QWidget> topView = m_window->window(QStringLiteral("frmSummaryTopView"));
+        QVERIFY(topView);
+        QCOMPARE(topView.data(), static_cast<QWidget*>(m_window->summary()->topView()));
         QVERIFY(m_window->close());
         QVERIFY(m_window->closing());
         QVERIFY(summary.isNull());
+        QVERIFY(topView.isNull());
         QVERIFY(other.isNull());
         QVERIFY(m_presenter.shown.isEmpty());
     }
