@@ -1105,45 +1105,39 @@ struct RunoffOperands {
 
 void MainFrm::twoYearRow_Change(QLineEdit* changed)
 {
-    const auto own = changed == m_AText ? measureOf(changed->text()) : numberOf(changed->text());
-    if (!own) {
-        showNotNumber(this);
-        return;
-    }
-    if (changed == m_CText && !engine::isAcceptedCFactor(*own)) {
-        showMessage(this, Icon::Exclamation, qs(engine::msg::kCFactorTooHigh));
-        selectTab(1);
-        return;
-    }
-    const RunoffOperands row{numberOf(m_CText->text()), numberOf(m_IText->text()), measureOf(m_AText->text())};
-    if (row.complete())
-        m_Q2 = engine::twoYearDischarge(*row.c, *row.i, *row.a);
-    m_twoYearRunOffResultLabel->setCaption(qs(engine::dischargeCaption(m_Q2)));
-    if (changed == m_AText)
-        m_areaAvaiText->setText(changed->text());
-    else if (changed == m_CText)
-        m_CFactorText->setText(changed->text());
+    dischargeRow_Change({m_CText, m_IText, m_AText, &m_Q2, &engine::twoYearDischarge, m_twoYearRunOffResultLabel},
+                        changed);
 }
 
 void MainFrm::twentyFiveYearRow_Change(QLineEdit* changed)
 {
-    const auto own = changed == m_AText2 ? measureOf(changed->text()) : numberOf(changed->text());
+    dischargeRow_Change({m_CText2, m_IText2, m_AText2, &m_Q25, &engine::twentyFiveYearDischarge,
+                         m_twentyFiveYROffResultLabel},
+                        changed);
+}
+
+// One discharge row, Q = C x I x A: the changed box is checked first; the
+// discharge is recomputed when all three operands hold; a changed A or C is
+// copied back to the Project Information page.
+void MainFrm::dischargeRow_Change(const DischargeRow& row, QLineEdit* changed)
+{
+    const auto own = changed == row.a ? measureOf(changed->text()) : numberOf(changed->text());
     if (!own) {
         showNotNumber(this);
         return;
     }
-    if (changed == m_CText2 && !engine::isAcceptedCFactor(*own)) {
+    if (changed == row.c && !engine::isAcceptedCFactor(*own)) {
         showMessage(this, Icon::Exclamation, qs(engine::msg::kCFactorTooHigh));
         selectTab(1);
         return;
     }
-    const RunoffOperands row{numberOf(m_CText2->text()), numberOf(m_IText2->text()), measureOf(m_AText2->text())};
-    if (row.complete())
-        m_Q25 = engine::twentyFiveYearDischarge(*row.c, *row.i, *row.a);
-    m_twentyFiveYROffResultLabel->setCaption(qs(engine::dischargeCaption(m_Q25)));
-    if (changed == m_AText2)
+    const RunoffOperands operands{numberOf(row.c->text()), numberOf(row.i->text()), measureOf(row.a->text())};
+    if (operands.complete())
+        *row.held = row.discharge(*operands.c, *operands.i, *operands.a);
+    row.label->setCaption(qs(engine::dischargeCaption(*row.held)));
+    if (changed == row.a)
         m_areaAvaiText->setText(changed->text());
-    else if (changed == m_CText2)
+    else if (changed == row.c)
         m_CFactorText->setText(changed->text());
 }
 

@@ -178,6 +178,16 @@ private:
     void areaText2_Change(const QString& text);
     void twoYearRow_Change(QLineEdit* changed);
     void twentyFiveYearRow_Change(QLineEdit* changed);
+    // The boxes, held discharge and label of one discharge row.
+    struct DischargeRow {
+        QLineEdit* c;
+        QLineEdit* i;
+        QLineEdit* a;
+        double* held;
+        double (*discharge)(double c, double i, double a);
+        Caption* label;
+    };
+    void dischargeRow_Change(const DischargeRow& row, QLineEdit* changed);
     void v2ResultLabel_Change(const QString& caption);
     void vcResultLabel_Change(const QString& caption);
     void twoYearRunOffResultLabel_Change(const QString& caption);
