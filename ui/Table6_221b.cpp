@@ -149,10 +149,7 @@ void Table6_221b::computeQps()
         m_QpsText->setText(qs(engine::correctedFlowText(*q, *cf)));
 }
 
-bool Table6_221b::overwritten(double mainQps) const
-{
-    return mainQps != engine::roundByPattern(m_automaticQps, engine::pattern::qps);
-}
+bool Table6_221b::overwritten(double mainQps) const { return engine::isQpsOverwrite(mainQps, m_automaticQps); }
 
 void Table6_221b::dischargeButton_Click(int index)
 {
