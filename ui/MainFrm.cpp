@@ -116,6 +116,25 @@ QFont pageFont(QFont font)
 
 QString general(double value) { return qs(engine::generalText(value)); }
 
+// A box that limits typing still takes a longer text written by the program
+// (a stored value, a copy from a parallel box) whole, so that nothing the
+// designer did not type is cut; its limit returns once it holds a shorter
+// text again.
+void writeLimitedBox(QLineEdit* box, const QString& text)
+{
+    const char* kLimit = "typingLimit";
+    if (!box->property(kLimit).isValid())
+        box->setProperty(kLimit, box->maxLength());
+    const int limit = qMax(box->property(kLimit).toInt(), int(text.size()));
+    if (limit >= box->maxLength()) {
+        box->setMaxLength(limit);
+        box->setText(text);
+    } else {
+        box->setText(text);
+        box->setMaxLength(limit);
+    }
+}
+
 // The text colour of a box (the blue mark of a designer's overwrite).
 void setTextColour(QLineEdit* box, const QColor& colour)
 {
@@ -752,14 +771,7 @@ void MainFrm::connectChains()
 {
     connect(m_proNameText, &QLineEdit::textChanged, this, &MainFrm::proNameText_Change);
     connect(m_proNumText, &QLineEdit::textChanged, this, &MainFrm::proNumText_Change);
-    connect(m_descrText, &QPlainTextEdit::textChanged, this, [this] {
-        constexpr int kMaxDescription = 60;
-        const QString text = m_descrText->toPlainText();
-        if (text.size() > kMaxDescription) {
-            m_descrText->setPlainText(text.left(kMaxDescription));
-            m_descrText->moveCursor(QTextCursor::End);
-        }
-    });
+    connect(m_descrText, &QPlainTextEdit::textChanged, this, &MainFrm::descrText_Change);
     connect(m_areaAvaiText, &QLineEdit::textChanged, this, &MainFrm::areaAvaiText_Change);
     connect(m_CFactorText, &QLineEdit::textChanged, this, &MainFrm::CFactorText_Change);
     connect(m_slopeVarText, &QLineEdit::textChanged, this, &MainFrm::slopeVarText_Change);
@@ -1027,15 +1039,63 @@ void MainFrm::dateText_LostFocus()
     m_todayDateButton->setFocus();
 }
 
+// The description takes at most its limit of typed characters: what is typed
+// beyond it, at the cursor, is dropped, and the rest of the text stays.
+void MainFrm::descrText_Change()
+{
+    const QString text = m_descrText->toPlainText();
+    const int excess = int(text.size()) - m_descrLimit;
+    if (excess <= 0)
+        return;
+    QTextCursor cursor = m_descrText->textCursor();
+    const int end = cursor.position();
+    const int from = qMax(0, end - excess);
+    cursor.setPosition(from);
+    cursor.setPosition(from + excess, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    m_descrText->setTextCursor(cursor);
+}
+
 void MainFrm::proNameText_Change() { summary()->setSummaryCaption(m_proNameText->text(), m_proNumText->text()); }
 void MainFrm::proNumText_Change() { summary()->setSummaryCaption(m_proNameText->text(), m_proNumText->text()); }
 
 // ---------------------------------------------------------------------------
 // Runoff and storage volumes
 
+// Whether an entry keeps every result it enters a finite number: both
+// volumes, both discharges and the basin's sizing, computed with the entry in
+// place of its box's value and every other operand as its box holds it. An
+// entry that does not ("1e308" acres) is refused like text that is not a
+// number, so that no result is ever left without a number to show.
+bool MainFrm::keepsResultsFinite(const QLineEdit* box, double value) const
+{
+    const bool isArea =
+        box == m_areaAvaiText || box == m_areaText || box == m_areaText2 || box == m_AText || box == m_AText2;
+    const bool isC = box == m_CFactorText || box == m_CText || box == m_CText2;
+    auto operand = [&](bool entered, const QLineEdit* own) { return entered ? std::optional(value) : numberOf(own->text()); };
+    if (isArea && !engine::volumesAreFinite(value))
+        return false;
+    const struct {
+        QLineEdit* c;
+        QLineEdit* i;
+        QLineEdit* a;
+    } rows[] = {{m_CText, m_IText, m_AText}, {m_CText2, m_IText2, m_AText2}};
+    for (const auto& row : rows) {
+        const auto c = operand(isC, row.c);
+        const auto i = operand(box == row.i, row.i);
+        const auto a = operand(isArea, row.a);
+        if (c && i && a && !engine::dischargeIsFinite(*c, *i, *a))
+            return false;
+    }
+    const auto slope = box == m_slopeVarText ? std::optional(value) : measureOf(m_slopeVarText->text());
+    const double volume = isArea ? engine::storageVolume(value) : m_VolumeAtFull;
+    return !slope || !engine::sizeBasin(volume, *slope, m_Depth).overflow;
+}
+
 void MainFrm::areaAvaiText_Change(const QString& text)
 {
-    if (!measureOf(text)) {
+    const auto area = measureOf(text);
+    if (!area || !keepsResultsFinite(m_areaAvaiText, *area)) {
         showNotNumber(this);
         selectTab(1);
         m_areaAvaiText->setFocus();
@@ -1053,7 +1113,7 @@ void MainFrm::areaAvaiText_Change(const QString& text)
 void MainFrm::CFactorText_Change(const QString& text)
 {
     const auto c = numberOf(text);
-    if (!c) {
+    if (!c || !keepsResultsFinite(m_CFactorText, *c)) {
         showNotNumber(this);
         return;
     }
@@ -1070,25 +1130,25 @@ void MainFrm::CFactorText_Change(const QString& text)
 void MainFrm::areaText_Change(const QString& text)
 {
     const auto area = measureOf(text);
-    if (!area) {
+    if (!area || !keepsResultsFinite(m_areaText, *area)) {
         showNotNumber(this);
         return;
     }
     m_VolumeAtFull = engine::storageVolume(*area);
     m_v2ResultLabel->setCaption(qs(engine::storageVolumeCaption(m_VolumeAtFull)));
-    m_areaAvaiText->setText(text);
+    writeLimitedBox(m_areaAvaiText, text);
 }
 
 void MainFrm::areaText2_Change(const QString& text)
 {
     const auto area = measureOf(text);
-    if (!area) {
+    if (!area || !keepsResultsFinite(m_areaText2, *area)) {
         showNotNumber(this);
         return;
     }
     m_VolumeAtCleanOut = engine::cleanOutVolume(*area);
     m_vcResultLabel->setCaption(qs(engine::cleanOutVolumeCaption(m_VolumeAtCleanOut)));
-    m_areaAvaiText->setText(text);
+    writeLimitedBox(m_areaAvaiText, text);
 }
 
 namespace {
@@ -1122,7 +1182,7 @@ void MainFrm::twentyFiveYearRow_Change(QLineEdit* changed)
 void MainFrm::dischargeRow_Change(const DischargeRow& row, QLineEdit* changed)
 {
     const auto own = changed == row.a ? measureOf(changed->text()) : numberOf(changed->text());
-    if (!own) {
+    if (!own || !keepsResultsFinite(changed, *own)) {
         showNotNumber(this);
         return;
     }
@@ -1136,7 +1196,7 @@ void MainFrm::dischargeRow_Change(const DischargeRow& row, QLineEdit* changed)
         *row.held = row.discharge(*operands.c, *operands.i, *operands.a);
     row.label->setCaption(qs(engine::dischargeCaption(*row.held)));
     if (changed == row.a)
-        m_areaAvaiText->setText(changed->text());
+        writeLimitedBox(m_areaAvaiText, changed->text());
     else if (changed == row.c)
         m_CFactorText->setText(changed->text());
 }
@@ -1221,7 +1281,8 @@ void MainFrm::emSpilButton_Click()
 
 void MainFrm::slopeVarText_Change(const QString& text)
 {
-    if (!measureOf(text)) {
+    const auto slope = measureOf(text);
+    if (!slope || !keepsResultsFinite(m_slopeVarText, *slope)) {
         showNotNumber(this);
         return;
     }
@@ -1408,7 +1469,7 @@ void MainFrm::setLText(const QString& text) { m_LText->setText(text); }
 QString MainFrm::QpsText() const { return m_QpsText[0]->text(); }
 void MainFrm::setQpsText(const QString& text) { m_QpsText[0]->setText(text); }
 void MainFrm::setQpsColor(const QColor& colour) { setTextColour(m_QpsText[0], colour); }
-void MainFrm::setSlopeVarText(const QString& text) { m_slopeVarText->setText(text); }
+void MainFrm::setSlopeVarText(const QString& text) { writeLimitedBox(m_slopeVarText, text); }
 QString MainFrm::QesText() const { return m_QesText->text(); }
 
 void MainFrm::setChannel(const QString& stage, const QString& bottomWidth, const QString& velocity,
@@ -1436,23 +1497,6 @@ void showTableWindow(MainFrm& main, BasinRecords& records, const QString& name)
         main.registerWindow(name, existing);
     }
     showModeless(existing);
-}
-
-// A box that limits typing still shows a longer stored value whole; its
-// limit returns once it holds a shorter text again.
-void writeLimitedBox(QLineEdit* box, const QString& text)
-{
-    const char* kLimit = "typingLimit";
-    if (!box->property(kLimit).isValid())
-        box->setProperty(kLimit, box->maxLength());
-    const int limit = qMax(box->property(kLimit).toInt(), int(text.size()));
-    if (limit >= box->maxLength()) {
-        box->setMaxLength(limit);
-        box->setText(text);
-    } else {
-        box->setText(text);
-        box->setMaxLength(limit);
-    }
 }
 
 }  // namespace
@@ -1560,6 +1604,8 @@ QString MainFrm::columnText(int column) const
 void MainFrm::setColumnText(int column, const QString& text)
 {
     if (column == engine::col::Description) {
+        // A stored description of any length shows whole; only typing is limited.
+        m_descrLimit = qMax(kDescriptionTypingLimit, int(text.size()));
         if (m_descrText->toPlainText() != text)
             m_descrText->setPlainText(text);
     } else if (column == engine::col::County) {
@@ -1590,14 +1636,15 @@ void MainFrm::setRecordList(const QStringList& entries)
 }
 
 // Blue where the main window's Do and Q or Qps is not the design tables'
-// choice, compared in the main window's own text forms.
+// choice: Q as a number, Qps at the main window's two decimals.
 void MainFrm::markOverwrites()
 {
     const auto mainQ = numberOf(m_QText->text());
     const auto tableQ = numberOf(Table6_221::open(*this).QText()->text());
     setDoQColor(mainQ && tableQ && *mainQ == *tableQ ? colour::buttonText() : colour::designerOverwrite());
+    const auto mainQps = numberOf(m_QpsText[0]->text());
     const auto tableQps = numberOf(Table6_221b::open(*this).QpsText()->text());
-    const bool sameQps = tableQps && m_QpsText[0]->text() == qs(engine::mainCorrectedFlowText(*tableQps));
+    const bool sameQps = mainQps && tableQps && !engine::isQpsOverwrite(*mainQps, *tableQps);
     setQpsColor(sameQps ? colour::buttonText() : colour::designerOverwrite());
 }
 

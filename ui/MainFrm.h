@@ -168,6 +168,7 @@ private:
     void summaryCmd_Click();
     void todayDateButton_Click();
     void dateText_LostFocus();
+    void descrText_Change();
     void proNameText_Change();
     void proNumText_Change();
     void areaAvaiText_Change(const QString& text);
@@ -188,6 +189,7 @@ private:
         Caption* label;
     };
     void dischargeRow_Change(const DischargeRow& row, QLineEdit* changed);
+    bool keepsResultsFinite(const QLineEdit* box, double value) const;
     void v2ResultLabel_Change(const QString& caption);
     void vcResultLabel_Change(const QString& caption);
     void twoYearRunOffResultLabel_Change(const QString& caption);
@@ -272,6 +274,10 @@ private:
     QPushButton* m_todayDateButton = nullptr;
     QLineEdit* m_designerNameText = nullptr;
     QPlainTextEdit* m_descrText = nullptr;
+    // Typed descriptions are cut at 60 characters; a longer one written by the
+    // program (a stored record) raises the limit to its length.
+    static constexpr int kDescriptionTypingLimit = 60;
+    int m_descrLimit = kDescriptionTypingLimit;
     QLineEdit* m_areaAvaiText = nullptr;
     QLineEdit* m_CFactorText = nullptr;
     QLineEdit* m_slopeVarText = nullptr;

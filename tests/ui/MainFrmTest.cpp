@@ -446,24 +446,34 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("backToFirstPage");
-        QTest::newRow("empty area") << "areaAvaiText" << "" << true;
-        QTest::newRow("negative area") << "areaAvaiText" << "-1" << true;
-        QTest::newRow("letters in the Vs row") << "areaText" << "abc" << false;
-        QTest::newRow("negative Vc row area") << "areaText2" << "-3" << false;
-        QTest::newRow("negative Q2 row area") << "AText" << "-2" << false;
-        QTest::newRow("letters as intensity") << "IText" << "4,5" << false;
-        QTest::newRow("empty 25-year C") << "CText2" << "" << false;
-        QTest::newRow("letters as C") << "CFactorText" << "c" << false;
-        QTest::newRow("negative slope") << "slopeVarText" << "-2" << false;
-        QTest::newRow("letters as slope") << "slopeVarText" << "x" << false;
+        QTest::addColumn<QString>("area");
+        const QString area = QStringLiteral("1.5");
+        QTest::newRow("empty area") << "areaAvaiText" << "" << true << area;
+        QTest::newRow("negative area") << "areaAvaiText" << "-1" << true << area;
+        QTest::newRow("letters in the Vs row") << "areaText" << "abc" << false << area;
+        QTest::newRow("negative Vc row area") << "areaText2" << "-3" << false << area;
+        QTest::newRow("negative Q2 row area") << "AText" << "-2" << false << area;
+        QTest::newRow("letters as intensity") << "IText" << "4,5" << false << area;
+        QTest::newRow("empty 25-year C") << "CText2" << "" << false << area;
+        QTest::newRow("letters as C") << "CFactorText" << "c" << false << area;
+        QTest::newRow("negative slope") << "slopeVarText" << "-2" << false << area;
+        QTest::newRow("letters as slope") << "slopeVarText" << "x" << false << area;
+        // Numbers whose results overflow: no result may be left without a number.
+        QTest::newRow("area with infinite volumes") << "areaAvaiText" << "1e308" << true << area;
+        QTest::newRow("Q2 row area with infinite volumes") << "AText" << "1e306" << false << area;
+        QTest::newRow("Vs row area too large to size") << "areaText" << "1e300" << false << area;
+        QTest::newRow("C with an infinite C x I x A") << "CFactorText" << "-1e308" << false << area;
+        QTest::newRow("25-year C with an infinite C x I x A") << "CText2" << "-1e308" << false << area;
+        QTest::newRow("intensity with an infinite C x I x A") << "IText2" << "1e304" << false << "99999";
     }
     void invalidEntriesAreRefusedAndKeepTheResults()
     {
         QFETCH(QString, name);
         QFETCH(QString, text);
         QFETCH(bool, backToFirstPage);
+        QFETCH(QString, area);
         box("CFactorText")->setText(QStringLiteral("0.5"));
-        box("areaAvaiText")->setText(QStringLiteral("1.5"));
+        box("areaAvaiText")->setText(area);
         box("IText")->setText(QStringLiteral("4.5"));
         box("IText2")->setText(QStringLiteral("6"));
         const auto held = heldResults();
@@ -473,11 +483,18 @@ private slots:
         clickTab(3);
         m_presenter.clear();
 
+        const QStringList results = {caption("v2ResultLabel"), caption("vcResultLabel"),
+                                     caption("twoYearRunOffResultLabel"), caption("twentyFiveYROffResultLabel"),
+                                     caption("QsLabel"), box("Q25Text")->text(), box("QesText")->text()};
         box(name.toLatin1().constData())->setText(text);
         expectOnlyNotNumberMessage();
         QCOMPARE(box(name.toLatin1().constData())->text(), text);
         QCOMPARE(heldResults(), held);
         QCOMPARE(dimensions(), sized);
+        QCOMPARE(QStringList({caption("v2ResultLabel"), caption("vcResultLabel"), caption("twoYearRunOffResultLabel"),
+                              caption("twentyFiveYROffResultLabel"), caption("QsLabel"), box("Q25Text")->text(),
+                              box("QesText")->text()}),
+                 results);
         QCOMPARE(QStringList({box("areaText")->text(), box("AText2")->text()}),
                  name == QLatin1String("areaText") ? QStringList({text, areas[1]}) : areas);
         QCOMPARE(m_window->currentPage(), backToFirstPage ? 0 : 2);
