@@ -750,7 +750,13 @@ void MainFrm::buildDisclaimer()
     layout->addWidget(heading, 0, Qt::AlignHCenter);
     layout->addWidget(m_lblDisclaimer, 1);
     layout->addWidget(m_btnAccept, 0, Qt::AlignHCenter);
-    connect(m_btnAccept, &QPushButton::clicked, m_frmDisclaimer, &QWidget::hide);
+    // Enter and Space acknowledge it; it holds the focus while it covers the window.
+    m_btnAccept->setAutoDefault(true);
+    m_btnAccept->setFocus();
+    connect(m_btnAccept, &QPushButton::clicked, this, [this] {
+        m_frmDisclaimer->hide();
+        updateCovers();
+    });
 }
 
 void MainFrm::setTabOrder()
@@ -834,6 +840,7 @@ void MainFrm::load()
         page->raise();
     m_Frame2->raise();
     m_frmDisclaimer->raise();
+    updateCovers();
 }
 
 // ---------------------------------------------------------------------------
@@ -862,33 +869,79 @@ void MainFrm::TabStrip1_Click(int tab)
 void MainFrm::guideCurrentPage(bool afterLoad)
 {
     switch (m_currentPage) {
-    case 0:
-        if (m_proNameText->text().isEmpty())
-            m_proNameText->setFocus();
-        else
-            m_proNumText->setFocus();
-        setGuidance(kGuidePage0);
-        break;
-    case 1:
-        m_IText->setFocus();
-        setGuidance(afterLoad ? kGuidePage1AfterLoad : kGuidePage1);
-        break;
-    case 2:
-        setGuidance(kGuidePage2);
-        break;
-    case 3:
-        m_hText->setFocus();
-        setGuidance(kGuidePage3);
-        break;
+    case 0: setGuidance(kGuidePage0); break;
+    case 1: setGuidance(afterLoad ? kGuidePage1AfterLoad : kGuidePage1); break;
+    case 2: setGuidance(kGuidePage2); break;
+    case 3: setGuidance(kGuidePage3); break;
     case 4:
         if (!afterLoad && m_Qes < 0)
             showMessage(this, Icon::Warning, qs(engine::msg::kOverDesigned));
-        m_emSpilButton->setFocus();
         setGuidance(kGuidePage4);
         break;
-    default:
-        break;
+    default: break;
     }
+    focusCurrentPage();
+}
+
+// The box a page gives the focus to: Project Number while it is empty, else
+// Basin Number; I; none; H; the emergency spillway button.
+void MainFrm::focusCurrentPage()
+{
+    QWidget* target = nullptr;
+    switch (m_currentPage) {
+    case 0: target = m_proNameText->text().isEmpty() ? m_proNameText : m_proNumText; break;
+    case 1: target = m_IText; break;
+    case 3: target = m_hText; break;
+    case 4: target = m_emSpilButton; break;
+    default: break;
+    }
+    if (target && !isCovered(target))
+        target->setFocus();
+}
+
+// ---------------------------------------------------------------------------
+// The covers: what lies under the disclaimer, or under the record cover, can
+// neither be reached with the keyboard nor hold the focus, so that nobody
+// meets a message from a box they cannot see.
+
+bool MainFrm::isCovered(const QWidget* widget) const
+{
+    if (!widget || (widget != this && !isAncestorOf(widget)))
+        return false;
+    if (disclaimerShown())
+        return widget != m_frmDisclaimer && !m_frmDisclaimer->isAncestorOf(widget);
+    if (recordCoverShown()) {
+        for (const QWidget* page : m_Frame)
+            if ((page == widget || page->isAncestorOf(widget)) && page->geometry().intersects(m_Frame2->geometry()))
+                return true;
+    }
+    return false;
+}
+
+void MainFrm::updateCovers()
+{
+    const char* kPolicy = "uncoveredFocusPolicy";
+    for (QWidget* widget : findChildren<QWidget*>()) {
+        const QVariant saved = widget->property(kPolicy);
+        if (isCovered(widget)) {
+            if (!saved.isValid() && widget->focusPolicy() != Qt::NoFocus) {
+                widget->setProperty(kPolicy, int(widget->focusPolicy()));
+                widget->setFocusPolicy(Qt::NoFocus);
+            }
+        } else if (saved.isValid()) {
+            widget->setFocusPolicy(Qt::FocusPolicy(saved.toInt()));
+            widget->setProperty(kPolicy, QVariant());
+        }
+    }
+    QWidget* focused = focusWidget();
+    if (focused && !isCovered(focused) && focused->isVisibleTo(this))
+        return;
+    // The focus leaves a covered box for the cover's own button, or for the
+    // step the record cover asks for.
+    if (disclaimerShown())
+        m_btnAccept->setFocus();
+    else if (recordCoverShown())
+        (m_newBasinButton->isEnabled() ? static_cast<QWidget*>(m_newBasinButton) : m_toolButtons[1])->setFocus();
 }
 
 void MainFrm::setActiveTableText(const QString& text) { m_statusPanel1->setText(text); }
@@ -902,14 +955,28 @@ void MainFrm::showRecordCover(const QString& help)
     m_Frame2->show();
     m_Frame2->raise();
     m_frmDisclaimer->raise();
+    updateCovers();
 }
 
-void MainFrm::hideRecordCover() { m_Frame2->hide(); }
+// The pages come out from under the cover, and the focus goes where the
+// current page puts it.
+void MainFrm::hideRecordCover()
+{
+    m_Frame2->hide();
+    updateCovers();
+    focusCurrentPage();
+}
 bool MainFrm::recordCoverShown() const { return !m_Frame2->isHidden(); }
 QString MainFrm::helpText() const { return m_helpLabel->text(); }
 bool MainFrm::disclaimerShown() const { return !m_frmDisclaimer->isHidden(); }
 
-void MainFrm::focusProjectNumber() { m_proNameText->setFocus(); }
+void MainFrm::focusProjectNumber()
+{
+    if (isCovered(m_proNameText))
+        updateCovers();
+    else
+        m_proNameText->setFocus();
+}
 
 void MainFrm::expandButton_Click()
 {
@@ -933,6 +1000,7 @@ void MainFrm::expandButton_Click()
             page->move(twipsPoint(kPageLeft, kPageTop));
         }
     }
+    updateCovers();
 }
 
 void MainFrm::resizeEvent(QResizeEvent* event)
@@ -1010,7 +1078,10 @@ bool MainFrm::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+        // A box that has just been covered is not checked: its message would
+        // come from a control the designer cannot see.
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+            !isCovered(static_cast<QWidget*>(watched))) {
             if (watched == m_dateText)
                 QTimer::singleShot(0, this, &MainFrm::dateText_LostFocus);
             else if (watched == m_slopeVarText)

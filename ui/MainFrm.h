@@ -74,6 +74,9 @@ public:
     // The focus and guidance of the current page; afterLoad gives the texts
     // used after a record is loaded (no over-design warning).
     void guideCurrentPage(bool afterLoad);
+    // Whether a control of this window lies under the disclaimer or the
+    // record cover: such a control takes no focus from the keyboard.
+    bool isCovered(const QWidget* widget) const;
 
     // Status bar: panel 1 names the active table, panel 2 guides.
     void setActiveTableText(const QString& text) override;
@@ -159,6 +162,9 @@ private:
     void buildRecordCover();
     void buildDisclaimer();
     void setTabOrder();
+    void focusCurrentPage();
+    // Keeps covered controls out of the keyboard's reach and the focus out of them.
+    void updateCovers();
     void connectChains();
     void load();
 

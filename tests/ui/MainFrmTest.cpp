@@ -82,6 +82,12 @@ private:
         return {box("widthText")->text(), box("lengthText")->text(), box("totalWidthText")->text(),
                 box("totalLengthText")->text(), caption("percentLabel")};
     }
+    // The disclaimer acknowledged and the record cover lifted: a basin is open.
+    void uncover()
+    {
+        QTest::mouseClick(m_window->findChild<QPushButton*>(QStringLiteral("btnAccept")), Qt::LeftButton);
+        m_window->hideRecordCover();
+    }
     void expectOnlyNotNumberMessage()
     {
         QCOMPARE(m_presenter.shown.size(), 1);
@@ -137,6 +143,49 @@ private slots:
         QVERIFY(!m_window->disclaimerShown());
         QVERIFY(m_window->recordCoverShown());
         QCOMPARE(m_window->guidance(), kOpenTable);
+        QVERIFY(m_presenter.shown.isEmpty());
+    }
+
+    // While a cover lies over the window, the keyboard reaches only what the
+    // cover leaves in view, and no message comes from a box nobody can see.
+    void theKeyboardStaysOutOfCoveredControls_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+        QTest::newRow("Space") << int(Qt::Key_Space);
+    }
+    void theKeyboardStaysOutOfCoveredControls()
+    {
+        QFETCH(int, key);
+        auto* accept = m_window->findChild<QPushButton*>(QStringLiteral("btnAccept"));
+        m_window->focusProjectNumber();  // as the start-up does
+        QCOMPARE(focused(), accept);
+        for (int press = 0; press < 4; ++press) {
+            QTest::keyClick(focused(), Qt::Key_Tab);
+            QCoreApplication::processEvents();
+            QCOMPARE(focused(), accept);
+        }
+        QTest::keyClick(accept, Qt::Key(key));
+        QVERIFY(!m_window->disclaimerShown());
+
+        // Under the record cover, Tab goes round the window and never into a page.
+        for (int press = 0; press < 40; ++press) {
+            QVERIFY(focused());
+            QTest::keyClick(focused(), Qt::Key_Tab);
+            QCoreApplication::processEvents();
+            QVERIFY2(!m_window->page(0)->isAncestorOf(focused()), qPrintable(focusedName()));
+        }
+        QVERIFY(m_presenter.shown.isEmpty());
+
+        // Uncovered, the page gives the focus to Project Number; covered again,
+        // the focus leaves the empty Date box without its check.
+        m_window->hideRecordCover();
+        QCOMPARE(focusedName(), QStringLiteral("proNameText"));
+        box("dateText")->setFocus();
+        m_window->showRecordCover(kOpenTable);
+        QCoreApplication::processEvents();
+        QVERIFY(!m_window->page(0)->isAncestorOf(focused()));
         QVERIFY(m_presenter.shown.isEmpty());
     }
 
@@ -218,7 +267,7 @@ private slots:
         QFETCH(int, tab);
         QFETCH(QString, focus);
         QFETCH(QString, guidance);
-        m_window->hideRecordCover();
+        uncover();
         m_window->findChild<QPushButton*>(QStringLiteral("summaryCmd"))->setFocus();
         clickTab(tab);
         QCOMPARE(m_window->currentPage(), tab - 1);
@@ -229,7 +278,7 @@ private slots:
 
     void enteringProjectInformationFocusesProjectOrBasinNumber()
     {
-        m_window->hideRecordCover();
+        uncover();
         clickTab(2);
         clickTab(1);
         QCOMPARE(focusedName(), QStringLiteral("proNameText"));
@@ -242,7 +291,7 @@ private slots:
 
     void clickingTheSelectedTabChangesNothing()
     {
-        m_window->hideRecordCover();
+        uncover();
         clickTab(2);
         box("CText")->setFocus();
         m_window->setGuidance(QStringLiteral("earlier"));
@@ -266,7 +315,7 @@ private slots:
         box("QesText")->setText(QStringLiteral("7"));
         box("QesText")->setText(qes);
         QCOMPARE(m_window->Qes(), qes.toDouble());
-        m_window->hideRecordCover();
+        uncover();
         clickTab(5);
         if (warned) {
             QCOMPARE(m_presenter.shown.size(), 1);
@@ -286,7 +335,7 @@ private slots:
 
     void expandThenRetractRestoresTheTabbedView()
     {
-        m_window->hideRecordCover();
+        m_window->hideRecordCover();  // the disclaimer stays
         clickTab(3);
         const QSize normal = m_window->size();
         auto* expand = m_window->findChild<QPushButton*>(QStringLiteral("expandButton"));
@@ -362,7 +411,7 @@ private slots:
         type("IText2", QStringLiteral("6"));
         box("CFactorText")->setText(QStringLiteral("0.5"));
         const auto held = heldResults();
-        m_window->hideRecordCover();
+        uncover();
         clickTab(2);
         m_presenter.clear();
 
@@ -479,7 +528,7 @@ private slots:
         const auto held = heldResults();
         const auto sized = dimensions();
         const QStringList areas = {box("areaText")->text(), box("AText2")->text()};
-        m_window->hideRecordCover();
+        uncover();
         clickTab(3);
         m_presenter.clear();
 
@@ -619,7 +668,7 @@ private slots:
     {
         QFETCH(QString, slope);
         QFETCH(bool, warned);
-        m_window->hideRecordCover();
+        uncover();
         type("areaAvaiText", QStringLiteral("1"));
         type("slopeVarText", slope);
         QCOMPARE(box("slopeVarText")->text(), slope);
@@ -656,7 +705,7 @@ private slots:
     {
         QFETCH(QString, date);
         QFETCH(bool, valid);
-        m_window->hideRecordCover();
+        uncover();
         type("dateText", date);
         QTest::keyClick(box("dateText"), Qt::Key_Tab);
         QCoreApplication::processEvents();

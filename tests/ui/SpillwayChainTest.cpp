@@ -119,7 +119,9 @@ private slots:
         ui::setPresenter(&m_presenter);
         m_presenter.clear();
         m_window = std::make_unique<MainFrm>();
-        m_window->hideRecordCover();  // a basin is open
+        // The disclaimer acknowledged and a basin open.
+        QTest::mouseClick(m_window->findChild<QPushButton*>(QStringLiteral("btnAccept")), Qt::LeftButton);
+        m_window->hideRecordCover();
         activate(m_window.get());
     }
     void cleanup()
