@@ -682,22 +682,34 @@ void MainFrm::buildEmergencySpillwayPage(QWidget* page)
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         return label;
     };
+    // A box with its unit after it; velocity and slope keep the table's own terms.
+    auto withUnit = [page](QLineEdit* box, const QString& unit) {
+        auto* row = new QHBoxLayout;
+        row->setSpacing(3);
+        row->addWidget(box);
+        if (!unit.isEmpty())
+            row->addWidget(makeLabel(page, unit));
+        row->addSpacing(8);
+        row->addStretch(1);
+        return row;
+    };
+    const QString cfs = QStringLiteral("cfs"), feet = QStringLiteral("ft.");
     grid->addWidget(right(QStringLiteral("Minimum emergency spillway capacity, Qes:")), 1, 0);
-    grid->addWidget(m_QesText, 1, 1);
+    grid->addLayout(withUnit(m_QesText, cfs), 1, 1);
     grid->addWidget(makeLabel(page, QStringLiteral("(Qes = Q25 - Qps)")), 1, 2, 1, 3);
     grid->addWidget(right(QStringLiteral("Q25:")), 2, 0);
-    grid->addWidget(m_Q25Text, 2, 1);
+    grid->addLayout(withUnit(m_Q25Text, cfs), 2, 1);
     grid->addWidget(right(QStringLiteral("Qps:")), 2, 2);
-    grid->addWidget(m_QpsText[1], 2, 3);
+    grid->addLayout(withUnit(m_QpsText[1], cfs), 2, 3);
     grid->addItem(new QSpacerItem(1, 6), 3, 0);
     grid->addWidget(right(QStringLiteral("Stage:")), 4, 0);
-    grid->addWidget(m_stageText, 4, 1);
+    grid->addLayout(withUnit(m_stageText, feet), 4, 1);
     grid->addWidget(right(QStringLiteral("Bottom width:")), 5, 0);
-    grid->addWidget(m_bottomWidthText, 5, 1);
+    grid->addLayout(withUnit(m_bottomWidthText, feet), 5, 1);
     grid->addWidget(right(QStringLiteral("Velocity:")), 6, 0);
-    grid->addWidget(m_velocityText, 6, 1);
+    grid->addLayout(withUnit(m_velocityText, {}), 6, 1);
     grid->addWidget(right(QStringLiteral("Slope:")), 7, 0);
-    grid->addWidget(m_slopeText, 7, 1);
+    grid->addLayout(withUnit(m_slopeText, {}), 7, 1);
     m_emSpilButton =
         makeButton(page, QStringLiteral("emSpilButton"), QStringLiteral("Click here to compute the emergency spillway data"),
                    QStringLiteral("Click here to select data from the emergency spillway system "));

@@ -7,6 +7,7 @@
 #include "ui/Presenter.h"
 #include "ui/Text.h"
 #include "ui/SBdocFrm.h"
+#include "ui/Table6_224.h"
 #include "ui/frmHelp.h"
 #include "ui/frmSummary.h"
 #include "ui/frmSummaryTopView.h"
@@ -232,6 +233,42 @@ private slots:
                                             .arg(index)
                                             .arg(controls[a]->objectName(), controls[b]->objectName())));
         }
+    }
+
+    // Every emergency spillway box whose unit is known shows it right after the box.
+    void emergencySpillwayBoxesShowTheirUnits_data()
+    {
+        QTest::addColumn<bool>("tableWindow");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("unit");
+        for (const auto& [name, unit] : {std::pair("QesText", "cfs"), std::pair("Q25Text", "cfs"),
+                                         std::pair("QpsText_1", "cfs"), std::pair("stageText", "ft."),
+                                         std::pair("bottomWidthText", "ft.")})
+            QTest::newRow(name) << false << name << unit;
+        QTest::newRow("table stageText") << true << "stageText" << "ft.";
+        QTest::newRow("table bottomWidthText") << true << "bottomWidthText" << "ft.";
+    }
+    void emergencySpillwayBoxesShowTheirUnits()
+    {
+        QFETCH(bool, tableWindow);
+        QFETCH(QString, name);
+        QFETCH(QString, unit);
+        QWidget* window = tableWindow ? static_cast<QWidget*>(&ui::Table6_224::open(*m_window)) : m_window->page(4);
+        window->show();
+        if (window->layout())
+            window->layout()->activate();
+        auto* field = window->findChild<QLineEdit*>(name);
+        QVERIFY(field);
+        const QRect at(field->mapTo(window, QPoint(0, 0)), field->size());
+        const QLabel* next = nullptr;
+        for (auto* label : window->findChildren<QLabel*>()) {
+            const QRect rect(label->mapTo(window, QPoint(0, 0)), label->size());
+            if (label->isVisibleTo(window) && rect.left() >= at.right() && rect.left() - at.right() < 12 &&
+                qAbs(rect.center().y() - at.center().y()) < at.height() / 2)
+                next = label;
+        }
+        QVERIFY2(next, "no label right after the box");
+        QCOMPARE(next->text(), unit);
     }
 
     // ---- The page-change rule --------------------------------------------
