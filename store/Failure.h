@@ -33,6 +33,7 @@
 //   9010  kEmptyTable           the report of a table without records
 //   9011  kRecordWithoutDate    the report reached a record without a Date
 //   9012  kFileNotWritable      report.txt could not be written
+//   9015  kBackupFailed         the daily backup's folder could not be made
 
 #include <QString>
 
@@ -56,6 +57,7 @@ inline constexpr int kStoredValueInvalid = 9009;
 inline constexpr int kEmptyTable = 9010;
 inline constexpr int kRecordWithoutDate = 9011;
 inline constexpr int kFileNotWritable = 9012;
+inline constexpr int kBackupFailed = 9015;
 }  // namespace err
 
 struct Failure {

@@ -1,6 +1,9 @@
 #include "store/ProjectDatabase.h"
 
 #include "engine/number_text.h"
+#include "store/DailyBackup.h"
+
+#include <QDir>
 
 #include <QFileInfo>
 #include <QSqlError>
@@ -166,6 +169,18 @@ Status validTableName(const QString& name)
 
 }  // namespace
 
+QVariantList storedForm(const engine::BasinDesign& design)
+{
+    QVariantList values;
+    values.reserve(engine::kColumnCount);
+    for (int c = 0; c < engine::kColumnCount; ++c) {
+        const auto value = storedValue(c, design[c]);
+        // A refused text is kept apart from every value a column can hold.
+        values << (value ? *value : QVariant(QStringList{QStringLiteral("refused"), QString::fromStdString(*design[c])}));
+    }
+    return values;
+}
+
 bool isSystemTableName(const QString& name) { return name.contains(QLatin1String("MSys"), Qt::CaseSensitive); }
 
 ProjectDatabase::ProjectDatabase(const QString& folderOrFile)
@@ -235,6 +250,25 @@ Failure ProjectDatabase::engineFailure(const QSqlError& error) const
     return {numeric ? number : err::kDriverFailure, description};
 }
 
+Result<QString> ProjectDatabase::backUpDaily(const QDate& today)
+{
+    if (const Status opened = open(); !opened)
+        return opened.failure();
+    const DailyBackup backups(m_filePath);
+    const QString copy = backups.fileFor(today);
+    if (QFileInfo::exists(copy))
+        return QString();
+    if (!QDir().mkpath(backups.folder()))
+        return Failure{err::kBackupFailed, QStringLiteral("The folder %1 could not be made").arg(backups.folder())};
+    QSqlQuery query(m_db);
+    query.prepare(QStringLiteral("VACUUM INTO ?"));
+    query.addBindValue(copy);
+    if (!query.exec())
+        return engineFailure(query.lastError());
+    backups.prune();
+    return copy;
+}
+
 // --- Tables ---
 
 Result<QStringList> ProjectDatabase::tableNames()
@@ -266,6 +300,7 @@ Status ProjectDatabase::createTable(const QString& name)
         return valid;
     if (const Status opened = open(); !opened)
         return opened;
+    beforeWrite();
     QStringList columns;
     for (int c = 0; c < engine::kColumnCount; ++c) {
         const auto type = engine::declaredTypeName(columnType(c));
@@ -281,6 +316,7 @@ Status ProjectDatabase::dropTable(const QString& name)
 {
     if (const Status opened = open(); !opened)
         return opened;
+    beforeWrite();
     QSqlQuery query(m_db);
     if (!query.exec(QStringLiteral("DROP TABLE %1").arg(quoted(name))))
         return engineFailure(query.lastError());
@@ -458,6 +494,7 @@ Result<int> ProjectDatabase::appendRecord(const engine::BasinDesign& design)
         return values.failure();
     const QString placeholders = QStringList(engine::kColumnCount, QStringLiteral("?")).join(QLatin1String(", "));
     const QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(m_quotedTable, columnList(), placeholders);
+    beforeWrite();
     qint64 rowid = 0;
     if (const Status written = writeInTransaction(sql, *values, false, &rowid); !written)
         return written.failure();
@@ -486,6 +523,7 @@ Status ProjectDatabase::updateRecord(int position, const engine::BasinDesign& de
         assignments << quoted(columnName(c)) + QLatin1String(" = ?");
     QVariantList bound = std::move(values).value();
     bound << m_rowids[std::size_t(position)];
+    beforeWrite();
     return writeInTransaction(
         QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(m_quotedTable, assignments.join(QLatin1String(", "))), bound,
         true);
@@ -495,6 +533,7 @@ Status ProjectDatabase::deleteRecord(int position)
 {
     if (const Status access = checkRecordAccess(position); !access)
         return access;
+    beforeWrite();
     const Status deleted = writeInTransaction(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(m_quotedTable),
                                               {m_rowids[std::size_t(position)]}, true);
     if (deleted)

@@ -37,6 +37,9 @@
 #include <QStringList>
 #include <QVariantList>
 
+#include <QDate>
+
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -48,6 +51,12 @@ namespace store {
 // Tables whose name contains "MSys" (case-sensitive) are system tables and are
 // never offered to the designer.
 bool isSystemTableName(const QString& name);
+
+// The values a design is written as, column by column (a Single as its 32-bit
+// value, a date as the day it names); a text its column cannot take stays as
+// that text. Two designs with equal stored forms write the same record, so
+// this is what tells whether the basin on screen differs from the stored one.
+QVariantList storedForm(const engine::BasinDesign& design);
 
 class ProjectDatabase {
 public:
@@ -67,6 +76,16 @@ public:
     Status open();
     void close();
     bool isOpen() const { return m_db.isOpen(); }
+
+    // Run before every change written to the database (a table created or
+    // dropped, a record stored, updated or deleted), before the change itself.
+    void setBeforeWrite(std::function<void()> hook) { m_beforeWrite = std::move(hook); }
+
+    // Today's copy of the database, made by SQLite itself (VACUUM INTO) into
+    // DailyBackup's folder when there is none for the day yet; the oldest
+    // copies beyond DailyBackup::kKept are removed. Gives the copy's path, or
+    // the empty text when today's copy was already there.
+    Result<QString> backUpDaily(const QDate& today);
 
     // --- Tables ---
 
@@ -125,8 +144,15 @@ private:
     Status writeInTransaction(const QString& sql, const QVariantList& values, bool expectOneRow,
                               qint64* insertedRowid = nullptr);
 
+    void beforeWrite() const
+    {
+        if (m_beforeWrite)
+            m_beforeWrite();
+    }
+
     QString m_filePath;
     QString m_connectionName;
+    std::function<void()> m_beforeWrite;
     QSqlDatabase m_db;
     std::optional<QString> m_tableName;
     QString m_quotedTable;
