@@ -34,6 +34,7 @@
 #include <QFocusEvent>
 #include <QFrame>
 #include <QGridLayout>
+#include <QKeySequence>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -202,6 +203,27 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& tex
     return button;
 }
 
+// The desktop's usual shortcut of a command the designer repeats, named in
+// its tooltip: "Save Basin (Ctrl+S)". A desktop that defines none for the
+// command gets the common one.
+void setShortcut(QAbstractButton* button, QKeySequence::StandardKey key)
+{
+    QKeySequence sequence(key);
+    if (sequence.isEmpty()) {
+        switch (key) {
+        case QKeySequence::Open: sequence = QKeySequence(Qt::CTRL | Qt::Key_O); break;
+        case QKeySequence::Save: sequence = QKeySequence(Qt::CTRL | Qt::Key_S); break;
+        case QKeySequence::New: sequence = QKeySequence(Qt::CTRL | Qt::Key_N); break;
+        case QKeySequence::Quit: sequence = QKeySequence(Qt::CTRL | Qt::Key_Q); break;
+        case QKeySequence::HelpContents: sequence = QKeySequence(Qt::Key_F1); break;
+        default: return;
+        }
+    }
+    button->setShortcut(sequence);
+    button->setToolTip(button->toolTip() + QStringLiteral(" (") + sequence.toString(QKeySequence::NativeText) +
+                       QLatin1Char(')'));
+}
+
 QGridLayout* pageGrid(QWidget* page)
 {
     page->setFont(pageFont(page->font()));
@@ -262,14 +284,15 @@ void MainFrm::buildToolbar()
         const char* caption;
         int left;
         QStyle::StandardPixmap icon;
+        QKeySequence::StandardKey key = QKeySequence::UnknownKey;
     };
     const Tool tools[] = {
         {"newButton", "Create Table", 60, QStyle::SP_FileIcon},
-        {"LoadFile", "Open Table", 430, QStyle::SP_DialogOpenButton},
-        {"SaveFile", "Save Basin", 840, QStyle::SP_DialogSaveButton},
+        {"LoadFile", "Open Table", 430, QStyle::SP_DialogOpenButton, QKeySequence::Open},
+        {"SaveFile", "Save Basin", 840, QStyle::SP_DialogSaveButton, QKeySequence::Save},
         {"viewButton", "View Report", 1250, QStyle::SP_FileDialogDetailedView},
-        {"exitCmd", "Exit", 1613, QStyle::SP_DialogCloseButton},
-        {"HelpFile", "Help", 2010, QStyle::SP_DialogHelpButton},
+        {"exitCmd", "Exit", 1613, QStyle::SP_DialogCloseButton, QKeySequence::Quit},
+        {"HelpFile", "Help", 2010, QStyle::SP_DialogHelpButton, QKeySequence::HelpContents},
         {"SoftBttn1", "Information", 2400, QStyle::SP_MessageBoxInformation},
         {"aboutButton", "About", 2780, QStyle::SP_FileDialogInfoView},
     };
@@ -282,6 +305,8 @@ void MainFrm::buildToolbar()
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);
         button->setAutoRaise(true);
         button->setGeometry(twips(tool.left, 120, 375, 375));
+        if (tool.key != QKeySequence::UnknownKey)
+            setShortcut(button, tool.key);
         m_toolButtons.push_back(button);
     }
     connect(m_toolButtons[0], &QToolButton::clicked, this, &MainFrm::newButton_Click);
@@ -294,7 +319,7 @@ void MainFrm::buildToolbar()
     connect(m_toolButtons[6], &QToolButton::clicked, this, &MainFrm::SoftBttn1_Click);
     connect(m_toolButtons[7], &QToolButton::clicked, this, &MainFrm::aboutButton_Click);
 
-    m_expandButton = makeButton(this, QStringLiteral("expandButton"), QStringLiteral("Expand"),
+    m_expandButton = makeButton(this, QStringLiteral("expandButton"), QStringLiteral("&Expand"),
                                 QStringLiteral("Click here to maximize or to resume window view"));
     m_expandButton->setGeometry(twips(10920, 120, 735, 375));
     connect(m_expandButton, &QPushButton::clicked, this, &MainFrm::expandButton_Click);
@@ -324,8 +349,7 @@ void MainFrm::buildRecordList()
     layout->addWidget(m_DBList1, 1);
     connect(m_Combo1, &QComboBox::textActivated, this,
             [this](const QString& text) { m_records->chooseDisplayField(text); });
-    connect(m_DBList1, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { m_records->loadRecord(m_DBList1->row(item)); });
+    connect(m_DBList1, &QListWidget::itemClicked, this, &MainFrm::DBList1_Click);
 }
 
 void MainFrm::buildTabStrip()
@@ -384,18 +408,19 @@ void MainFrm::buildCommandButtons()
         int top;
     };
     const Command commands[] = {
-        {&m_summaryCmd, "summaryCmd", "Summary", "Click here for a summary display of calculated data.", 1440},
-        {&m_saveRecButton, "saveRecButton", "Update Basin", "Click here to update the basin data", 1920},
-        {&m_newBasinButton, "newBasinButton", "New Basin", "Click here to create a new basin record", 2400},
-        {&m_storeBasinButton, "storeBasinButton", "Store New Basin", "Click here to store the new basin record", 2880},
-        {&m_delBasinButton, "delBasinButton", "Delete Basin", "Click here to delete a basin record", 3360},
-        {&m_exitButton, "exitButton", "Exit", "Click here to exit from the program", 3840},
+        {&m_summaryCmd, "summaryCmd", "&Summary", "Click here for a summary display of calculated data.", 1440},
+        {&m_saveRecButton, "saveRecButton", "&Update Basin", "Click here to update the basin data", 1920},
+        {&m_newBasinButton, "newBasinButton", "&New Basin", "Click here to create a new basin record", 2400},
+        {&m_storeBasinButton, "storeBasinButton", "S&tore New Basin", "Click here to store the new basin record", 2880},
+        {&m_delBasinButton, "delBasinButton", "&Delete Basin", "Click here to delete a basin record", 3360},
+        {&m_exitButton, "exitButton", "E&xit", "Click here to exit from the program", 3840},
     };
     for (const auto& command : commands) {
         *command.button = makeButton(this, QLatin1String(command.name), QLatin1String(command.caption),
                                      QLatin1String(command.tip));
         (*command.button)->setGeometry(twips(10320, command.top, 1400, 375));
     }
+    setShortcut(m_newBasinButton, QKeySequence::New);  // acts only while the button is enabled
     connect(m_summaryCmd, &QPushButton::clicked, this, &MainFrm::summaryCmd_Click);
     connect(m_saveRecButton, &QPushButton::clicked, this, [this] { m_records->updateBasin(); });
     connect(m_newBasinButton, &QPushButton::clicked, this, [this] { m_records->newBasin(); });
@@ -637,12 +662,12 @@ void MainFrm::buildPrincipalSpillwayPage(QWidget* page)
         grid->addWidget(makeLabel(page, QLatin1String(line.unit)), row, 2);
         ++row;
     }
-    m_Do_QButton = makeButton(page, QStringLiteral("Do_QButton"), QStringLiteral("1. Click here to compute Do and Q"),
+    m_Do_QButton = makeButton(page, QStringLiteral("Do_QButton"), QStringLiteral("&1. Click here to compute Do and Q"),
                               QStringLiteral("Click here to choose the spillway's pipe size Do and its flow Q from table 6-22.1"));
     m_prinSpillWayHelpButton =
-        makeButton(page, QStringLiteral("prinSpillWayHelpButton"), QStringLiteral("2  Click here to compute L   "),
+        makeButton(page, QStringLiteral("prinSpillWayHelpButton"), QStringLiteral("&2  Click here to compute L   "),
                    QStringLiteral("Click here to compute the length of the outlet pipe L"));
-    m_QpsButton = makeButton(page, QStringLiteral("QpsButton"), QStringLiteral("3. Click here to compute Qps"),
+    m_QpsButton = makeButton(page, QStringLiteral("QpsButton"), QStringLiteral("&3. Click here to compute Qps"),
                              QStringLiteral("Click here to readjust the pipe's flow according to its length"));
     for (auto* button : {m_Do_QButton, m_prinSpillWayHelpButton, m_QpsButton})
         button->setFixedHeight(kBoxHeight + 2);
@@ -711,7 +736,7 @@ void MainFrm::buildEmergencySpillwayPage(QWidget* page)
     grid->addWidget(right(QStringLiteral("Slope:")), 7, 0);
     grid->addLayout(withUnit(m_slopeText, {}), 7, 1);
     m_emSpilButton =
-        makeButton(page, QStringLiteral("emSpilButton"), QStringLiteral("Click here to compute the emergency spillway data"),
+        makeButton(page, QStringLiteral("emSpilButton"), QStringLiteral("Click here to compute the emergency s&pillway data"),
                    QStringLiteral("Click here to select data from the emergency spillway system "));
     m_emSpilButton->setFixedHeight(kBoxHeight + 4);
     grid->addWidget(m_emSpilButton, 8, 0, 1, 5, Qt::AlignLeft);
@@ -853,12 +878,13 @@ void MainFrm::load()
     m_Frame2->raise();
     m_frmDisclaimer->raise();
     updateCovers();
+    m_records->markScreenSaved();
 }
 
 // ---------------------------------------------------------------------------
 // The shell
 
-bool MainFrm::expanded() const { return m_expandButton->text() == QStringLiteral("Retract"); }
+bool MainFrm::expanded() const { return withoutAccessKey(m_expandButton->text()) == QStringLiteral("Retract"); }
 
 void MainFrm::selectTab(int tab)
 {
@@ -993,7 +1019,7 @@ void MainFrm::focusProjectNumber()
 void MainFrm::expandButton_Click()
 {
     if (!expanded()) {
-        m_expandButton->setText(QStringLiteral("Retract"));
+        m_expandButton->setText(QStringLiteral("&Retract"));
         m_TabStrip1->hide();
         showMaximized();
         for (int index = 0; index < kPageCount; ++index) {
@@ -1002,7 +1028,7 @@ void MainFrm::expandButton_Click()
             page->show();
         }
     } else {
-        m_expandButton->setText(QStringLiteral("Expand"));
+        m_expandButton->setText(QStringLiteral("&Expand"));
         m_TabStrip1->show();
         showNormal();
         resize(px(kClientWidth), px(kClientHeight));
@@ -1048,6 +1074,10 @@ QWidget* MainFrm::window(const QString& name) const
 
 void MainFrm::closeEvent(QCloseEvent* event)
 {
+    if (!m_closing && !m_records->confirmReplacingBasin()) {
+        event->ignore();
+        return;
+    }
     m_closing = true;
     // Every other window is unloaded in its fixed order; one never opened is
     // skipped, and a failure of one does not stop the others.
@@ -1716,6 +1746,29 @@ void MainFrm::setRecordList(const QStringList& entries)
 {
     m_DBList1->clear();
     m_DBList1->addItems(entries);
+}
+
+void MainFrm::selectRecordEntry(int entry)
+{
+    const QSignalBlocker quiet(m_DBList1);
+    if (entry >= 0 && entry < m_DBList1->count())
+        m_DBList1->setCurrentRow(entry);
+    else
+        m_DBList1->setCurrentRow(-1);
+}
+
+// A click on an entry loads its record, the clicked one included, once the
+// basin on screen is stored or its changes given up; cancelled, the list shows
+// the current record again.
+void MainFrm::DBList1_Click(QListWidgetItem* item)
+{
+    const int entry = m_DBList1->row(item);
+    if (!m_records->confirmReplacingBasin()) {
+        selectRecordEntry(m_records->currentPosition().value_or(-1));
+        return;
+    }
+    selectRecordEntry(entry);
+    m_records->loadRecord(entry);
 }
 
 // Blue where the main window's Do and Q or Qps is not the design tables'

@@ -30,6 +30,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 class QRadioButton;
 class QStatusBar;
@@ -137,6 +138,7 @@ public:
     void guideAfterLoad() override { guideCurrentPage(true); }
     void setRecordButtons(const RecordButtons& buttons) override;
     void setRecordList(const QStringList& entries) override;
+    void selectRecordEntry(int entry) override;
     void markOverwrites() override;
 
     // The start-up focus.
@@ -218,6 +220,7 @@ private:
     void Do_QButton_Click();
     void prinSpillWayHelpButton_Click();
     void QpsButton_Click();
+    void DBList1_Click(QListWidgetItem* item);
     void newButton_Click();
     void LoadFile_Click();
     void HelpFile_Click();

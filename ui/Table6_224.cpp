@@ -81,7 +81,7 @@ Table6_224::Table6_224(SpillwayHost& host, QWidget* parent) : QWidget(parent, Qt
     m_bottomWidthText = makeDisplayBox(this, QStringLiteral("bottomWidthText"), QStringLiteral("0"), 56);
     m_velocityText = makeDisplayBox(this, QStringLiteral("velocityText"), QStringLiteral("0"), 56);
     m_slopeText = makeDisplayBox(this, QStringLiteral("slopeText"), QStringLiteral("0"), 56);
-    m_closeButton = new QPushButton(QStringLiteral("Close"), this);
+    m_closeButton = new QPushButton(QStringLiteral("&Close"), this);
     m_closeButton->setObjectName(QStringLiteral("closeButton"));
     m_closeButton->setAutoDefault(false);
 
