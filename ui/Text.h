@@ -3,7 +3,10 @@
 
 // Conversions between the engine's texts and Qt's.
 
+#include "engine/messages.h"
+
 #include <QString>
+#include <QStringList>
 
 #include <string>
 #include <string_view>
@@ -12,6 +15,15 @@ namespace ui {
 
 inline QString qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 inline std::string ss(const QString& text) { return text.toStdString(); }
+
+// A message of the catalogue, its variable parts filled with values in order.
+inline QString qs(const engine::msg::Message& message, const QStringList& values = {})
+{
+    std::vector<std::string> held;
+    for (const QString& value : values)
+        held.push_back(ss(value));
+    return qs(engine::msg::text(message, held));
+}
 
 // Twips (1/1440 inch) to pixels, at 15 twips per pixel.
 constexpr int px(int twips) { return twips / 15; }
