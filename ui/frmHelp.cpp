@@ -588,44 +588,45 @@ void frmHelp::showPageAddress()
 
 void frmHelp::hidePageAddress() { m_panel2->hide(); }
 
+// Dragging the separator: a press takes it, moves report the control under
+// the pointer, a release drops it there. True when the event was used.
+bool frmHelp::separatorMouse(QMouseEvent* mouse)
+{
+    switch (mouse->type()) {
+    case QEvent::MouseButtonPress:
+        if (mouse->button() != Qt::LeftButton)
+            return false;
+        m_dragging = true;
+        return true;
+    case QEvent::MouseMove:
+        if (!m_dragging)
+            return false;
+        if (QWidget* control = dropControlAt(mouse->globalPosition().toPoint()))
+            dragSeparatorOver(control, control->mapFromGlobal(mouse->globalPosition().toPoint()).x() * 15);
+        return true;
+    case QEvent::MouseButtonRelease:
+        if (!m_dragging || mouse->button() != Qt::LeftButton)
+            return false;
+        m_dragging = false;
+        if (QWidget* control = dropControlAt(mouse->globalPosition().toPoint())) {
+            dragSeparatorOver(control, control->mapFromGlobal(mouse->globalPosition().toPoint()).x() * 15);
+            dropSeparatorOn(control);
+        }
+        return true;
+    default: return false;
+    }
+}
+
 bool frmHelp::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_btnSeparator) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-            if (mouse->button() == Qt::LeftButton) {
-                m_dragging = true;
-                return true;
-            }
-            break;
-        case QEvent::MouseMove:
-            if (m_dragging) {
-                const QPoint global = mouse->globalPosition().toPoint();
-                if (QWidget* control = dropControlAt(global))
-                    dragSeparatorOver(control, control->mapFromGlobal(global).x() * 15);
-                return true;
-            }
-            break;
-        case QEvent::MouseButtonRelease:
-            if (m_dragging && mouse->button() == Qt::LeftButton) {
-                m_dragging = false;
-                const QPoint global = mouse->globalPosition().toPoint();
-                QWidget* control = dropControlAt(global);
-                if (control) {
-                    dragSeparatorOver(control, control->mapFromGlobal(global).x() * 15);
-                    dropSeparatorOn(control);
-                }
-                return true;
-            }
-            break;
-        default: break;
-        }
-        return QWidget::eventFilter(watched, event);
-    }
-    if (watched == m_stbHelp && event->type() == QEvent::Enter)
+    const QEvent::Type type = event->type();
+    const bool mouseEvent =
+        type == QEvent::MouseButtonPress || type == QEvent::MouseMove || type == QEvent::MouseButtonRelease;
+    if (watched == m_btnSeparator && mouseEvent && separatorMouse(static_cast<QMouseEvent*>(event)))
+        return true;
+    if (watched == m_stbHelp && type == QEvent::Enter)
         showPageAddress();
-    else if ((watched == m_SSTHelp || watched == m_SSTHelp->tabBar()) && event->type() == QEvent::MouseButtonPress)
+    else if ((watched == m_SSTHelp || watched == m_SSTHelp->tabBar()) && type == QEvent::MouseButtonPress)
         hidePageAddress();
     return QWidget::eventFilter(watched, event);
 }
