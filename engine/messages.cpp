@@ -19,4 +19,26 @@ std::string lengthConversionError(std::string_view description)
     return "Error: " + std::string(description) + ". Please, reenter your numbers.";
 }
 
+std::string sheetSaved(std::string_view path, int sheetCount)
+{
+    if (sheetCount == 1)
+        return "The design sheet has been saved as " + std::string(path) + ".";
+    return "The " + std::to_string(sheetCount) + " design sheets have been saved as " + std::string(path) + ".";
+}
+
+std::string sheetNotSaved(std::string_view path, std::string_view reason)
+{
+    return "The design sheet could not be saved as " + std::string(path) + ": " + std::string(reason) + ".";
+}
+
+std::string tableExported(std::string_view table, std::string_view path)
+{
+    return "The table " + std::string(table) + " has been exported to " + std::string(path) + ".";
+}
+
+std::string tableNotExported(std::string_view path, std::string_view reason)
+{
+    return "The table could not be exported to " + std::string(path) + ": " + std::string(reason) + ".";
+}
+
 }  // namespace engine::msg

@@ -24,6 +24,23 @@ inline constexpr std::string_view kQ25TooHigh = "Q25 is too high! This basin can
 inline constexpr std::string_view kOverDesigned =
     "Warning: Principal spillway is over designed. Emergency spillway is not needed.";
 
+// The design sheet and the table's export.
+inline constexpr std::string_view kNoTableOpen = "No project table is open. Create a table or open one first.";
+inline constexpr std::string_view kNoBasinsToShow = "The open table holds no basins: there is no design sheet to show.";
+inline constexpr std::string_view kNoPrinterForSheet =
+    "No printer is installed on this computer. Save the design sheet as a PDF file instead?";
+inline constexpr std::string_view kSheetNotPrinted = "The design sheet could not be sent to the printer.";
+
+// "The design sheet has been saved as " + path + "." (for one sheet), or
+// "The " + count + " design sheets have been saved as " + path + ".".
+std::string sheetSaved(std::string_view path, int sheetCount);
+// "The design sheet could not be saved as " + path + ": " + reason + "."
+std::string sheetNotSaved(std::string_view path, std::string_view reason);
+// "The table " + table + " has been exported to " + path + "."
+std::string tableExported(std::string_view table, std::string_view path);
+// "The table could not be exported to " + path + ": " + reason + "."
+std::string tableNotExported(std::string_view path, std::string_view reason);
+
 // "H has to be at least " + h + "  foot above basin's depth."
 std::string heightTooLow(std::string_view hText);
 
