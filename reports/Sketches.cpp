@@ -1,13 +1,14 @@
-#include "ui/SummarySketch.h"
+#include "reports/Sketches.h"
 
-#include <QLabel>
+#include <QFontMetricsF>
+#include <QHash>
 #include <QLineF>
 #include <QPainter>
 #include <QPainterPath>
 
 #include <cmath>
 
-namespace ui::sketch {
+namespace reports::sketch {
 
 namespace {
 
@@ -262,36 +263,120 @@ void paint(QPainter& painter, const Drawing& drawing)
     painter.restore();
 }
 
-void placeLine(QLabel* caption, QLabel* value, const Place& place)
+namespace {
+
+Place at(double x, double y, Anchor anchor = Anchor::Left) { return Place{QPointF(x, y), anchor}; }
+
+Text value(const char* name, const char* caption, Place place, const char* unit = "", const char* initial = "0")
 {
-    if (caption)
-        caption->adjustSize();
-    if (value)
-        value->adjustSize();
-    const int captionWidth = caption ? caption->width() : 0;
-    const int gap = caption && value ? kCaptionGap : 0;
-    const int valueWidth = value ? value->width() : 0;
-    const int whole = captionWidth + gap + valueWidth;
-    const int x = qRound(place.at.x());
-    int left = x;
-    switch (place.anchor) {
-    case Anchor::Left:
-        break;
-    case Anchor::Right:
-        left = x - whole;
-        break;
-    case Anchor::Centre:
-        left = x - whole / 2;
-        break;
-    case Anchor::Joint:
-        left = x - captionWidth - gap;
-        break;
+    return {QLatin1String(caption), QLatin1String(name), place, QLatin1String(initial), QLatin1String(unit), {}};
+}
+
+Text caption(const char* text, Place place) { return {QLatin1String(text), {}, place, {}, {}, {}}; }
+
+QVector<Text> makeSideViewTexts()
+{
+    using namespace side;
+    const double joint = 89;  // the fixed column of the upper left: area and flows
+    return {
+        value("areaLabel", "Area (acres) =", at(joint, 8, Anchor::Joint)),
+        value("Q2Label", "Q2=", at(joint, 23, Anchor::Joint)),
+        value("Q25Label", "Q25=", at(joint, 38, Anchor::Joint)),
+        value("QpsLabel", "Qps=", at(joint, 53, Anchor::Joint), " cfs"),
+        value("QesLabel", "Qes=", at(joint, 68, Anchor::Joint), " cfs"),
+        // The inflow bank: the volumes at its levels, its height, run and slope.
+        value("VsLabel", "Vs =", at(4, kFull - 15)),
+        value("VcLabel", "Vc =", at(104, kCleanOut - 15)),
+        value("depthLabel_0", "", at(36, 194, Anchor::Right), " ft."),
+        value("slopeDisLabel_0", "", at(100, 258, Anchor::Centre), " ft."),
+        value("slopeVarLabel", "", at(82, 199, Anchor::Centre), "", "2.5"),
+        caption("1", at(65, 176, Anchor::Right)),
+        // The pool: depth and bottom.
+        value("depthLabel_1", "Basin Depth =", at(100, 166), " ft."),
+        value("bottomWLabel", "Bottom Width =", at(148, 206), " ft."),
+        value("bottomLLabel", "Bottom Length =", at(148, 223), " ft."),
+        // Riser, head over it, H and the outlet pipe.
+        value("DsLabel", "Ds =", at(kRiserLeft - 4, 166, Anchor::Right), " in."),
+        value("hText", "", at((kRiserLeft + kRiserRight) / 2, kCrest + 6, Anchor::Centre), " ft. minimum."),
+        value("HLabel", "H=", at(435, 210, Anchor::Right), " ft."),
+        value("LLabel", "L =", at(470, 250), " ft."),
+        value("DoLabel", "Do =", at(622, 218), " in."),
+        // The dam: its top, the crest of the emergency spillway, the outer slope.
+        value("damTopLabel", "A=", at(510, kDamTop - 15), " ft."),
+        caption("Emergency Spillway Crest Elevation", at(688, 78, Anchor::Right)),
+        value("slopeLabel", "S=", at(598, 170)),
+        // The inset: the emergency spillway's cross-section.
+        caption("Emmergency Spillway Cross Section", at(300, 34, Anchor::Centre)),
+        caption("Freeboard(1ft. min)", at(404, kInsetGround + 1)),
+        value("HpLabel", "Hp", at(404, 83), " ft."),
+        value("bLabel", "b =", at((kInsetSlopeToe.x() + 342) / 2, kInsetBottom + 4, Anchor::Centre), " ft."),
+        caption("1", at(229, 69, Anchor::Right)),
+        value("Label5", "", at(243, 89, Anchor::Centre), "", "2.5"),
+        value("slopeDisLabel_1", "", at(243, 103, Anchor::Centre), " ft."),
+    };
+}
+
+Text copy(const char* name, const char* caption, Place place, const char* from)
+{
+    Text text = value(name, caption, place);
+    text.copiedFrom = QLatin1String(from);
+    return text;
+}
+
+QVector<Text> makeTopViewTexts()
+{
+    using namespace top;
+    return {
+        caption("Inflow", at(6, 14)),
+        copy("extraDistText", "", at((kCrestInnerLeft + kBottomLeft) / 2, 214, Anchor::Centre), "slopeDisLabel_0"),
+        copy("lengthText", "Bottom Length =", at((kBottomLeft + kBottomRight) / 2, 180, Anchor::Centre), "bottomLLabel"),
+        copy("widthText", "Bottom Width =", at(156, 224), "bottomWLabel"),
+        copy("DsText", "", at(kRiser.x(), kRiser.y() - kRiserRadius - 16, Anchor::Centre), "DsLabel"),
+        copy("DoText", "", at(kOutlet.x() + 6, kOutlet.y() - 6), "DoLabel"),
+        caption("Level Control Section", at((kLevelFrom + kLevelTo) / 2, 80, Anchor::Centre)),
+        caption("20 ft. min", at((kLevelFrom + kLevelTo) / 2, 154, Anchor::Centre)),
+        copy("bText", "", at(554, 113), "bLabel"),
+        copy("slopeText", "", at(kChannelEnd + 6, 113), "slopeLabel"),
+    };
+}
+
+}  // namespace
+
+const QVector<Text>& sideViewTexts()
+{
+    static const QVector<Text> texts = makeSideViewTexts();
+    return texts;
+}
+
+const QVector<Text>& topViewTexts()
+{
+    static const QVector<Text> texts = makeTopViewTexts();
+    return texts;
+}
+
+QString labelCaption(const QString& label, const QString& value)
+{
+    for (const Text& text : sideViewTexts())
+        if (text.value == label)
+            return value + text.unit;
+    return value;
+}
+
+void paintTexts(QPainter& painter, const QVector<Text>& texts, const QHash<QString, QString>& captions)
+{
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    for (const Text& text : texts) {
+        const QString shown = text.value.isEmpty() ? QString() : captions.value(text.value, text.initial);
+        const double captionWidth = text.caption.isEmpty() ? 0 : metrics.horizontalAdvance(text.caption);
+        const double valueWidth = text.value.isEmpty() ? 0 : metrics.horizontalAdvance(shown);
+        const double gap = captionWidth > 0 && !text.value.isEmpty() ? kCaptionGap : 0;
+        const double left = lineStart(text.place.anchor, text.place.at.x(), captionWidth, gap, valueWidth);
+        const double baseline = text.place.at.y() + metrics.ascent();
+        if (!text.caption.isEmpty())
+            painter.drawText(QPointF(left, baseline), text.caption);
+        if (!text.value.isEmpty())
+            painter.drawText(QPointF(left + captionWidth + gap, baseline), shown);
     }
-    const int y = qRound(place.at.y());
-    if (caption)
-        caption->move(left, y);
-    if (value)
-        value->move(left + captionWidth + gap, y);
 }
 
 const Drawing& sideView()
@@ -306,4 +391,4 @@ const Drawing& topView()
     return drawing;
 }
 
-}  // namespace ui::sketch
+}  // namespace reports::sketch

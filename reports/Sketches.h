@@ -1,22 +1,25 @@
-#ifndef UI_SUMMARYSKETCH_H
-#define UI_SUMMARYSKETCH_H
+#ifndef REPORTS_SKETCHES_H
+#define REPORTS_SKETCHES_H
 
-// The two basin sketches of the summary windows, drawn by the program: the
-// side view (a section along the basin, inflow bank on the left, dam on the
-// right, the emergency spillway's cross-section as an inset) and the top
-// view (the basin in plan). Each is a fixed picture in window coordinates;
-// the windows place their texts over it at the points named here.
+// The two basin sketches, drawn by the program: the side view (a section
+// along the basin, inflow bank on the left, dam on the right, the emergency
+// spillway's cross-section as an inset) and the top view (the basin in plan).
+// Each is a fixed picture in its own coordinates (the summary windows' pixels)
+// with a table of the texts that stand on it: printed captions and value
+// labels, each at its place. The summary windows build their labels from
+// these tables; the design sheet paints the same texts on the same pictures.
 
 #include <QColor>
+#include <QHash>
 #include <QPointF>
 #include <QPolygonF>
 #include <QSize>
+#include <QString>
 #include <QVector>
 
-class QLabel;
 class QPainter;
 
-namespace ui::sketch {
+namespace reports::sketch {
 
 // What a line stands for; it decides the pen.
 enum class Ink {
@@ -61,11 +64,46 @@ struct Place {
     Anchor anchor = Anchor::Left;
 };
 
-// Sizes both labels to their texts and moves them to the place, the value
-// right after the caption. Either label may be null.
-void placeLine(QLabel* caption, QLabel* value, const Place& place);
 // The space between a caption and its value label.
 inline constexpr int kCaptionGap = 3;
+
+// Where a line of a caption (captionWidth wide, 0 for none), the gap and a
+// value (valueWidth wide, 0 for none) begins when placed at x.
+template <class Number>
+Number lineStart(Anchor anchor, Number x, Number captionWidth, Number gap, Number valueWidth)
+{
+    const Number whole = captionWidth + gap + valueWidth;
+    switch (anchor) {
+    case Anchor::Left: break;
+    case Anchor::Right: return x - whole;
+    case Anchor::Centre: return x - whole / 2;
+    case Anchor::Joint: return x - captionWidth - gap;
+    }
+    return x;
+}
+
+// One text of a sketch: a printed caption, a value label, or both on a line.
+struct Text {
+    QString caption;     // the printed caption; empty for none
+    QString value;       // the value label's object name; empty for none
+    Place place;
+    QString initial;     // the value label's text before anything is written
+    QString unit;        // what follows the value in its label (" ft.")
+    QString copiedFrom;  // top view: the side-view label its value is taken from
+};
+
+// The texts of the side view and of the top view, in the order they are made.
+const QVector<Text>& sideViewTexts();
+const QVector<Text>& topViewTexts();
+
+// A side-view value label's caption for a value: the value and the label's
+// unit ("7.20" for bottomWLabel gives "7.20 ft."). An unknown name adds nothing.
+QString labelCaption(const QString& label, const QString& value);
+
+// Paints the texts of a sketch at the painter's origin, in sketch
+// coordinates, with the painter's font; captions holds each value label's
+// caption by its name (a missing one shows its initial text).
+void paintTexts(QPainter& painter, const QVector<Text>& texts, const QHash<QString, QString>& captions);
 
 // The side view, 692 x 289: the points the texts refer to.
 namespace side {
@@ -111,6 +149,6 @@ inline constexpr double kLevelTo = 620;
 
 const Drawing& topView();
 
-}  // namespace ui::sketch
+}  // namespace reports::sketch
 
-#endif  // UI_SUMMARYSKETCH_H
+#endif  // REPORTS_SKETCHES_H

@@ -151,7 +151,7 @@ void Table6_221b::computeQps()
 
 bool Table6_221b::overwritten(double mainQps) const
 {
-    return mainQps != engine::roundByPattern(m_automaticQps, engine::pattern::qps);
+    return engine::table_b::isOverwrite(mainQps, m_automaticQps);
 }
 
 void Table6_221b::dischargeButton_Click(int index)
