@@ -275,7 +275,7 @@ void Sheet::addPrincipalSpillway()
         break;
     case Choice::Overwrite:
         row(QStringLiteral("Actual flow"),
-            QStringLiteral("Qps = %1 cfs: the designer's choice").arg(qps) +
+            QStringLiteral("Qps = %1 cfs, the designer's choice").arg(qps) +
                 (product.isEmpty() ? QString()
                                    : QStringLiteral(" (%1 = %2 cfs)").arg(product, qs(m_results.automaticMainQpsText))),
             true);
@@ -305,7 +305,7 @@ void Sheet::addEmergencySpillway()
         row(QStringLiteral("Channel"), where + QStringLiteral(" (the smallest capacity not below Qes)"));
         break;
     case Choice::Overwrite:
-        row(QStringLiteral("Channel"), where + QStringLiteral(": the designer's choice"), true);
+        row(QStringLiteral("Channel"), where + QStringLiteral(", the designer's choice"), true);
         m_sheet.overwrites << QStringLiteral("Channel: ") +
                                   (chosen ? channelText(*chosen)
                                           : QStringLiteral("Hp %1 ft., b %2 ft.").arg(text(col::EmStage), text(col::EmBottomWidth))) +

@@ -323,6 +323,26 @@ private slots:
         QCOMPARE(f.box("QpsText_0")->palette().color(QPalette::Text) == blue, qpsBlue);
     }
 
+    // A stored Qps keeps no trailing zero (31.20 loads as 31.2): still the
+    // correction table's own choice, not marked blue.
+    void aStoredQpsWithoutItsTrailingZeroIsNotBlue()
+    {
+        engine::BasinDesign design = basin(QStringLiteral("B-1"));
+        // Q2 = 20 cfs, H 8: 24 in. and 31.2 cfs; L = 70 ft.: CF 1.00.
+        const std::pair<int, const char*> values[] = {
+            {col::Area, "10"}, {col::CFactor, "0.5"}, {col::I1, "4"}, {col::Height, "8"}, {col::PrinOutletPipeDiameter, "24"},
+            {col::Q, "31.2"}, {col::A, "110"}, {col::B, "100"}, {col::C, "98"}, {col::T, "10"}, {col::E, "5"}, {col::Qps, "31.2"}};
+        for (const auto& [column, text] : values)
+            design[column] = text;
+        openTableWith({design});
+        f.load(0);
+        QCOMPARE(f.box("LText")->text(), QStringLiteral("70.00"));
+        QCOMPARE(f.box("QpsText_0")->text(), QStringLiteral("31.2"));
+        const QColor blue(0, 0, 255);
+        for (const char* name : {"DoText", "QpsText_0"})
+            QVERIFY2(f.box(name)->palette().color(QPalette::Text) != blue, name);
+    }
+
     // A Depth outside 4 to 10 stops the load there; nothing can be updated.
     void aDepthOutOfRangeStopsTheLoad()
     {

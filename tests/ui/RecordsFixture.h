@@ -41,6 +41,17 @@ public:
     }
     bool startProgram(const QString&, const QStringList&) override { return false; }
     QDate today() override { return QDate(2026, 3, 7); }
+    // Files are "chosen" without a dialog: the path in saveAs, or cancelled
+    // when it is empty. Every suggested path is kept.
+    QString documents;
+    QString saveAs;
+    QStringList suggested;
+    QString documentsFolder() override { return documents; }
+    QString chooseSaveFile(QWidget*, const QString&, const QString& suggestedPath, const QString&) override
+    {
+        suggested << suggestedPath;
+        return saveAs;
+    }
 };
 
 // Made afresh for every test function by start().
@@ -59,6 +70,7 @@ public:
         QVERIFY(folder->isValid());
         presenter = {};
         services = {};
+        services.documents = folder->filePath(QStringLiteral("Documents"));
         QFile file(databasePath());
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
