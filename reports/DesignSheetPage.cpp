@@ -156,70 +156,89 @@ void paintFooter(QPainter& painter, const Fonts& fonts, const QRectF& box, const
     painter.drawText(text, Qt::AlignRight | Qt::AlignTop, QStringLiteral("Page %1 of %2").arg(number).arg(count));
 }
 
-// The five stages: a numbered heading each, then its rows in two columns,
-// what the value is and the value. Gives the height used; paints only when
-// painter is given.
-double layStages(QPainter* painter, const Fonts& fonts, const QPaintDevice* device, const QRectF& column,
-                 const DesignSheet& sheet, double size)
+// Texts laid out down a column from its top, kept so that the layout that
+// fits is the one painted.
+class Column {
+public:
+    Column(const QPaintDevice* device) : m_device(device) {}
+
+    // A paragraph at (x, y) of the column, width wide; gives its height.
+    double add(const QString& text, const QFont& font, double x, double y, double width)
+    {
+        m_texts.push_back({std::make_unique<Paragraph>(text, font, m_device, width), QPointF(x, y)});
+        return m_texts.back().paragraph->height();
+    }
+    void addRule(const QLineF& rule) { m_rules.push_back(rule); }
+    double height = 0;
+
+    void paint(QPainter& painter, QPointF origin) const
+    {
+        painter.setPen(Qt::black);
+        for (const auto& text : m_texts)
+            text.paragraph->draw(painter, origin + text.at);
+        painter.setPen(QPen(Qt::black, 0.5));
+        for (const QLineF& rule : m_rules)
+            painter.drawLine(rule.translated(origin));
+    }
+
+private:
+    struct Placed {
+        std::unique_ptr<Paragraph> paragraph;
+        QPointF at;
+    };
+    const QPaintDevice* m_device;
+    std::vector<Placed> m_texts;
+    std::vector<QLineF> m_rules;
+};
+
+// The five stages in a column width wide: a numbered heading each, then its
+// rows in two columns, what the value is and the value, an overwrite marked
+// in front of its value.
+std::unique_ptr<Column> layStages(const Fonts& fonts, const QPaintDevice* device, double width, const DesignSheet& sheet,
+                                  double size)
 {
-    const double itemWidth = column.width() * 0.24;
+    auto column = std::make_unique<Column>(device);
+    const double itemWidth = width * 0.24;
     const double markerWidth = size * 1.3;
-    const double valueLeft = column.left() + itemWidth + markerWidth;
-    const double valueWidth = column.right() - valueLeft;
+    const double valueLeft = itemWidth + markerWidth;
     const QFont heading = fonts.make(size + 1, true);
     const QFont body = fonts.make(size);
     const QFont marked = fonts.make(size, true);
-    const double headingHeight = QFontMetricsF(heading, device).height();
-    double y = column.top();
+    double y = 0;
     int number = 0;
     for (const SheetStage& stage : sheet.stages) {
         if (number > 0)
             y += size * 0.5;
-        const QString title = QStringLiteral("%1   %2").arg(++number).arg(stage.title);
-        if (painter) {
-            painter->setFont(heading);
-            painter->drawText(QPointF(column.left(), y + QFontMetricsF(heading, device).ascent()), title);
-            painter->setPen(QPen(Qt::black, 0.5));
-            painter->drawLine(QPointF(column.left(), y + headingHeight + 0.5), QPointF(column.right(), y + headingHeight + 0.5));
-        }
-        y += headingHeight + 2.5;
+        y += column->add(QStringLiteral("%1   %2").arg(++number).arg(stage.title), heading, 0, y, width) + 0.5;
+        column->addRule(QLineF(0, y, width, y));
+        y += 2;
         for (const SheetRow& row : stage.rows) {
-            const Paragraph item(row.item, body, device, itemWidth - 4);
-            const Paragraph value(row.value, row.overwrite ? marked : body, device, valueWidth);
-            if (painter) {
-                item.draw(*painter, QPointF(column.left(), y));
-                value.draw(*painter, QPointF(valueLeft, y));
-                if (row.overwrite) {
-                    painter->setFont(marked);
-                    painter->drawText(QPointF(valueLeft - markerWidth, y + QFontMetricsF(marked, device).ascent()), kMarker);
-                }
-            }
-            y += std::max(item.height(), value.height()) + size * 0.2;
+            const double item = column->add(row.item, body, 0, y, itemWidth - 4);
+            const double value = column->add(row.value, row.overwrite ? marked : body, valueLeft, y, width - valueLeft);
+            if (row.overwrite)
+                column->add(kMarker, marked, itemWidth, y, markerWidth);
+            y += std::max(item, value) + size * 0.2;
         }
     }
-    return y - column.top();
+    column->height = y;
+    return column;
 }
 
-// The overwrites and the warnings, under the sketches. Gives the height used.
-double layNotes(QPainter* painter, const Fonts& fonts, const QPaintDevice* device, const QRectF& box,
-                const DesignSheet& sheet)
+// The overwrites and the warnings, under the sketches.
+std::unique_ptr<Column> layNotes(const Fonts& fonts, const QPaintDevice* device, double width, const DesignSheet& sheet)
 {
-    QVector<std::pair<QString, QFont>> lines;
-    lines.push_back({kMarker + QStringLiteral("  Designer overwrites (verification is advised)"), fonts.make(8, true)});
+    auto column = std::make_unique<Column>(device);
+    const QFont body = fonts.make(7.5);
+    double y = column->add(kMarker + QStringLiteral("  Designer overwrites (verification is advised)"),
+                           fonts.make(8, true), 0, 0, width) + 2;
     if (sheet.overwrites.isEmpty())
-        lines.push_back({QStringLiteral("None: every table value is the table's own choice."), fonts.make(7.5)});
+        y += column->add(QStringLiteral("None: every table value is the table's own choice."), body, 0, y, width) + 2;
     for (const QString& overwrite : sheet.overwrites)
-        lines.push_back({overwrite, fonts.make(7.5)});
+        y += column->add(overwrite, body, 0, y, width) + 2;
     for (const QString& note : sheet.notes)
-        lines.push_back({note, fonts.make(7.5, true)});
-    double y = box.top();
-    for (const auto& [text, font] : lines) {
-        const Paragraph paragraph(text, font, device, box.width());
-        if (painter)
-            paragraph.draw(*painter, QPointF(box.left(), y));
-        y += paragraph.height() + 2;
-    }
-    return y - box.top();
+        y += column->add(note, fonts.make(7.5, true), 0, y, width) + 2;
+    column->height = y;
+    return column;
 }
 
 // One sketch framed in box, with its values; the sketch fills the box's width.
@@ -280,15 +299,17 @@ void paintSheet(QPainter& painter, const QRectF& page, const DesignSheet& sheet,
 
     // The stages in the largest size that fits the column.
     double size = kLargestText;
-    while (size > kSmallestText && layStages(nullptr, fonts, device, left, sheet, size) > left.height())
+    auto stages = layStages(fonts, device, left.width(), sheet, size);
+    while (size > kSmallestText && stages->height > left.height()) {
         size -= 0.25;
-    painter.setPen(Qt::black);
-    layStages(&painter, fonts, device, left, sheet, size);
+        stages = layStages(fonts, device, left.width(), sheet, size);
+    }
+    stages->paint(painter, left.topLeft());
 
     // The notes take what they need at the foot of the right column; the
     // sketches share the rest at one width, as wide as the column allows.
-    const double notesHeight = layNotes(nullptr, fonts, device, right, sheet);
-    const double forSketches = right.height() - notesHeight - 2 * kGap;
+    const auto notes = layNotes(fonts, device, right.width(), sheet);
+    const double forSketches = right.height() - notes->height - 2 * kGap;
     double width = right.width();
     const double both = sketchHeight(sketch::sideView(), width) + sketchHeight(sketch::topView(), width);
     if (both > forSketches)
@@ -300,8 +321,7 @@ void paintSheet(QPainter& painter, const QRectF& page, const DesignSheet& sheet,
                 sketch::sideViewTexts(), sheet.sideView);
     paintSketch(painter, fonts, plan, QStringLiteral("TOP VIEW (not to scale)"), sketch::topView(),
                 sketch::topViewTexts(), sheet.topView);
-    painter.setPen(Qt::black);
-    layNotes(&painter, fonts, device, QRectF(right.left(), plan.bottom() + kGap, right.width(), notesHeight), sheet);
+    notes->paint(painter, QPointF(right.left(), plan.bottom() + kGap));
     painter.restore();
 }
 
