@@ -115,16 +115,6 @@ class DesignSheetTest : public QObject {
 
     Fixture f;
 
-    void openTableWith(const QList<engine::BasinDesign>& basins)
-    {
-        QVERIFY(f.database().createTable(QStringLiteral("Lot 4")).ok());
-        QVERIFY(f.database().openTable(QStringLiteral("Lot 4")).ok());
-        for (const auto& design : basins)
-            QVERIFY(f.database().appendRecord(design).ok());
-        f.openTable(QStringLiteral("Lot 4"));
-        f.presenter.clear();
-    }
-
     void trigger(const char* action)
     {
         auto* found = f.window->findChild<QAction*>(QLatin1String(action));
@@ -171,7 +161,7 @@ private slots:
     // and the footer; the table's sheet of the same record reads the same.
     void theSheetOfTheBasinOnScreenReadsBackFromItsPdf()
     {
-        openTableWith({readmeBasin()});
+        f.openTableWith({readmeBasin()});
         f.load(0);
         QTest::keyClick(f.window.get(), Qt::Key_P, Qt::ControlModifier);
         const QStringList pages = savePreviewAsPdf(QStringLiteral("sheet.pdf"));
@@ -286,7 +276,7 @@ private slots:
     // Three basins give three pages, in record order, each numbered of three.
     void theTableGivesOnePagePerBasinInRecordOrder()
     {
-        openTableWith({readmeBasin("7"), readmeBasin("2"), readmeBasin("5")});
+        f.openTableWith({readmeBasin("7"), readmeBasin("2"), readmeBasin("5")});
         trigger("sheetsOfTableAction");
         const QStringList pages = savePreviewAsPdf(QStringLiteral("lot.pdf"));
         QCOMPARE(f.services.suggested.value(0),
@@ -319,7 +309,7 @@ private slots:
         QFETCH(bool, emptyTable);
         QFETCH(QString, message);
         if (emptyTable)
-            openTableWith({});
+            f.openTableWith({});
         f.services.saveAs = f.folder->filePath(QStringLiteral("out"));
         trigger(action.toLatin1().constData());
         QCOMPARE(f.presenter.texts(), QStringList{message});
@@ -339,7 +329,7 @@ private slots:
         engine::BasinDesign sparse = readmeBasin("B-2");
         for (int column : {col::ProjectNumber, col::Date, col::Area, col::County, col::Qes})
             sparse[column].reset();
-        openTableWith({awkward, sparse});
+        f.openTableWith({awkward, sparse});
         f.services.saveAs = f.folder->filePath(QStringLiteral("Lot 4.csv"));
         trigger("exportTableAction");
         QCOMPARE(f.services.suggested.value(0), QDir(f.services.documents).filePath(QStringLiteral("Lot 4.csv")));

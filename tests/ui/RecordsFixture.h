@@ -163,6 +163,16 @@ public:
         clickEntry(list->List1(), list->List1()->row(found.front()));
         QTest::mouseClick(list->findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);
     }
+    // A table "Lot 4" holding the given basins, opened through the window.
+    void openTableWith(const QList<engine::BasinDesign>& basins)
+    {
+        QVERIFY(database().createTable(QStringLiteral("Lot 4")).ok());
+        QVERIFY(database().openTable(QStringLiteral("Lot 4")).ok());
+        for (const auto& design : basins)
+            QVERIFY(database().appendRecord(design).ok());
+        openTable(QStringLiteral("Lot 4"));
+        presenter.clear();
+    }
     // Clicks the record list's entry at row.
     void load(int row) { clickEntry(recordList(), row); }
     // Chooses the record list's display field.
