@@ -1549,6 +1549,8 @@ void MainFrm::showSheets(QVector<reports::DesignSheet> sheets, const QString& ti
 
 void MainFrm::sheetButton_Click()
 {
+    if (disclaimerShown())
+        return;  // Ctrl+P waits, like the toolbar, until the disclaimer is read
     reports::DesignSheet sheet = reports::designSheet(m_records->screenDesign(), m_records->activeTable());
     const QString title = QStringLiteral("Design Sheet - Project Number: %1 - Basin Number: %2")
                               .arg(sheet.projectNumber, sheet.basinNumber);
@@ -1587,10 +1589,12 @@ void MainFrm::exportTable_Click()
     const QString table = database.tableName();
     const QString suggested = QDir(services().documentsFolder())
                                   .filePath(reports::fileNameOf(table, QStringLiteral("Project table")) + QStringLiteral(".csv"));
-    const QString path =
+    QString path =
         services().chooseSaveFile(this, QStringLiteral("Export Table"), suggested, QStringLiteral("CSV files (*.csv)"));
     if (path.isEmpty())
         return;
+    if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
+        path += QStringLiteral(".csv");
     const QString shown = QDir::toNativeSeparators(path);
     const store::Status exported = reports::exportTableCsv(database, path);
     if (exported)
