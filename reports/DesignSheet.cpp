@@ -100,8 +100,9 @@ void Sheet::addTitle()
         {"Basin Number", col::BasinNumber},     {"Location", col::Location},     {"Side", col::Side},
         {"Description", col::Description},
     };
+    // Each field on its one line of the block: a description's line breaks become blanks.
     for (const auto& [name, column] : fields)
-        m_sheet.titleFields.push_back({QLatin1String(name), column >= 0            ? text(column)
+        m_sheet.titleFields.push_back({QLatin1String(name), column >= 0            ? text(column).simplified()
                                                             : m_tableName.isEmpty() ? QStringLiteral("(none open)")
                                                                                     : m_tableName});
 }

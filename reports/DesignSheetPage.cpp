@@ -45,14 +45,13 @@ public:
     }
     // The sheet's own texts are set semi-condensed where the face has it; the
     // sketches' texts keep the summary windows' normal width.
-    QFont make(double size, bool bold = false, bool italic = false, bool condensed = true) const
+    QFont make(double size, bool bold = false, bool condensed = true) const
     {
         QFont font(m_family);
         // No ligatures: the sheet's text reads back letter for letter.
         font.setStyleHint(QFont::SansSerif, QFont::PreferNoShaping);
         font.setPointSizeF(size * 72.0 / m_dpi);
         font.setBold(bold);
-        font.setItalic(italic);
         if (condensed)
             font.setStretch(QFont::SemiCondensed);
         return font;
@@ -241,6 +240,12 @@ std::unique_ptr<Column> layNotes(const Fonts& fonts, const QPaintDevice* device,
     return column;
 }
 
+// The height of a sketch of a width, with its title.
+double sketchHeight(const sketch::Drawing& drawing, double width)
+{
+    return 10 + width * drawing.size.height() / drawing.size.width();
+}
+
 // One sketch framed in box, with its values; the sketch fills the box's width.
 void paintSketch(QPainter& painter, const Fonts& fonts, const QRectF& box, const QString& title,
                  const sketch::Drawing& drawing, const QVector<sketch::Text>& texts, const QHash<QString, QString>& values)
@@ -248,25 +253,19 @@ void paintSketch(QPainter& painter, const Fonts& fonts, const QRectF& box, const
     painter.setFont(fonts.make(6.5, true));
     painter.setPen(Qt::black);
     painter.drawText(QPointF(box.left(), box.top() + 7), title);
-    const QRectF frame(box.left(), box.top() + 10, box.width(), box.width() * drawing.size.height() / drawing.size.width());
+    const QRectF frame(box.left(), box.top() + 10, box.width(), sketchHeight(drawing, box.width()) - 10);
     const double scale = frame.width() / drawing.size.width();
     painter.save();
     painter.translate(frame.topLeft());
     painter.scale(scale, scale);
     sketch::paint(painter, drawing);
-    painter.setFont(fonts.make(kSketchTextPixels, false, false, false));
+    painter.setFont(fonts.make(kSketchTextPixels, false, false));
     painter.setPen(Qt::black);
     sketch::paintTexts(painter, texts, values);
     painter.restore();
     painter.setPen(QPen(Qt::black, 0.6));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(frame);
-}
-
-// The height of a sketch of a width, with its title.
-double sketchHeight(const sketch::Drawing& drawing, double width)
-{
-    return 10 + width * drawing.size.height() / drawing.size.width();
 }
 
 }  // namespace
