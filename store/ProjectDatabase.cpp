@@ -1,7 +1,9 @@
 #include "store/ProjectDatabase.h"
 
 #include "engine/number_text.h"
+#include "store/FileLocations.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -209,6 +211,7 @@ Status ProjectDatabase::open()
         close();
         return failure;
     }
+    qCInfo(filesLog, "opened %s", qUtf8Printable(QDir::toNativeSeparators(m_filePath)));
     return {};
 }
 
