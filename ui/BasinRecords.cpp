@@ -68,8 +68,8 @@ void showTableError(QWidget* parent, const store::Failure& failure)
     showMessage(parent, Icon::Error, tableErrorText(failure));
 }
 
-BasinRecords::BasinRecords(RecordHost& host, const QString& programFolder)
-    : m_host(host), m_programFolder(programFolder), m_db(programFolder), m_displayColumn(col::BasinNumber)
+BasinRecords::BasinRecords(RecordHost& host, const QString& dataFolder)
+    : m_host(host), m_dataFolder(dataFolder), m_db(dataFolder), m_displayColumn(col::BasinNumber)
 {
 }
 
@@ -332,7 +332,7 @@ void BasinRecords::saveBasin()
 
 void BasinRecords::viewReport()
 {
-    const auto written = reports::writeReport(m_db, m_programFolder);
+    const auto written = reports::writeReport(m_db, m_dataFolder);
     if (!written) {
         showMessage(parent(), Icon::None, reports::reportMessage(written.failure()));
         return;

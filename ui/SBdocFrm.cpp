@@ -45,7 +45,7 @@ SBdocFrm::Layout SBdocFrm::layoutFor(int heightTwips, int widthTwips)
 }
 
 SBdocFrm::SBdocFrm(QWidget* parent)
-    : QWidget(parent, Qt::Window), m_docsFolder(QDir(programFolder()).filePath(QStringLiteral("docs")))
+    : QWidget(parent, Qt::Window), m_docsFolder(programLocations().docsFolder())
 {
     initManualPictures();
     setObjectName(QStringLiteral("SBdocFrm"));
@@ -157,6 +157,7 @@ void SBdocFrm::showPage()
         showMessage(this, Icon::Exclamation, QStringLiteral("The manual page file \"%1\" %2").arg(QDir::toNativeSeparators(file), why));
         return;
     }
+    qCInfo(store::filesLog, "opened %s", qUtf8Printable(QDir::toNativeSeparators(file)));
     m_Image1->setPixmap(QPixmap::fromImage(image));
     m_Image1->adjustSize();
     m_pictureFile = file;
