@@ -4,7 +4,9 @@
 #include "store/DailyBackup.h"
 
 #include <QDir>
+#include "store/FileLocations.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -224,6 +226,7 @@ Status ProjectDatabase::open()
         close();
         return failure;
     }
+    qCInfo(filesLog, "opened %s", qUtf8Printable(QDir::toNativeSeparators(m_filePath)));
     return {};
 }
 

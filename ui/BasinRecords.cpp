@@ -74,8 +74,8 @@ void showTableError(QWidget* parent, const store::Failure& failure)
     showMessage(parent, Icon::Error, tableErrorText(failure));
 }
 
-BasinRecords::BasinRecords(RecordHost& host, const QString& programFolder)
-    : m_host(host), m_programFolder(programFolder), m_db(programFolder), m_displayColumn(col::BasinNumber)
+BasinRecords::BasinRecords(RecordHost& host, const QString& dataFolder)
+    : m_host(host), m_dataFolder(dataFolder), m_db(dataFolder), m_displayColumn(col::BasinNumber)
 {
     m_db.setBeforeWrite([this] { backUpBeforeWrite(); });
 }
@@ -382,7 +382,7 @@ bool BasinRecords::saveBasin() { return m_buttons.update ? updateBasin() : store
 
 void BasinRecords::viewReport()
 {
-    const auto written = reports::writeReport(m_db, m_programFolder);
+    const auto written = reports::writeReport(m_db, m_dataFolder);
     if (!written) {
         showMessage(parent(), Icon::None, reports::reportMessage(written.failure()));
         return;

@@ -50,9 +50,9 @@ bool takeDatabaseLock(store::DatabaseLock& lock);
 
 class BasinRecords {
 public:
-    // The database is basin.mdb in programFolder; report.txt is written there.
+    // The database is basin.mdb in dataFolder; report.txt is written there.
     // Nothing is opened yet.
-    BasinRecords(RecordHost& host, const QString& programFolder);
+    BasinRecords(RecordHost& host, const QString& dataFolder);
     BasinRecords(const BasinRecords&) = delete;
     BasinRecords& operator=(const BasinRecords&) = delete;
 
@@ -63,7 +63,7 @@ public:
     void closeDatabase();
 
     store::ProjectDatabase& database() { return m_db; }
-    const QString& programFolder() const { return m_programFolder; }
+    const QString& dataFolder() const { return m_dataFolder; }
     const QString& activeTable() const { return m_activeTable; }
     const RecordButtons& buttons() const { return m_buttons; }
     const QStringList& recordList() const { return m_entries; }
@@ -139,7 +139,7 @@ private:
     QWidget* parent() const { return m_host.hostWindow(); }
 
     RecordHost& m_host;
-    QString m_programFolder;
+    QString m_dataFolder;
     store::ProjectDatabase m_db;
     QString m_activeTable;
     RecordButtons m_buttons;

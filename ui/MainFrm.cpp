@@ -245,10 +245,17 @@ QGridLayout* pageGrid(QWidget* page)
 // ---------------------------------------------------------------------------
 // Building the window
 
-MainFrm::MainFrm(QWidget* parent) : MainFrm(programFolder(), parent) {}
+MainFrm::MainFrm(QWidget* parent) : MainFrm(programLocations(), parent) {}
 
 MainFrm::MainFrm(const QString& programFolder, QWidget* parent)
-    : QWidget(parent), m_records(std::make_unique<BasinRecords>(*this, programFolder)), m_programFolder(programFolder)
+    : MainFrm(store::FileLocations::portable(programFolder), parent)
+{
+}
+
+MainFrm::MainFrm(const store::FileLocations& locations, QWidget* parent)
+    : QWidget(parent),
+      m_records(std::make_unique<BasinRecords>(*this, locations.dataFolder())),
+      m_locations(locations)
 {
     setObjectName(QStringLiteral("MainFrm"));
     // Twip positions at 15 twips per pixel leave little room: a narrow face,
@@ -1674,22 +1681,22 @@ void showReferenceWindow(MainFrm& main, const QString& name, Make make)
 
 void MainFrm::HelpFile_Click()
 {
-    showReferenceWindow(*this, QStringLiteral("frmHelp"),
-                                 [this] { return new frmHelp(QDir(m_programFolder).filePath(QStringLiteral("Help"))); });
+    showReferenceWindow(*this, QStringLiteral("frmHelp"), [this] { return new frmHelp(m_locations.helpFolder()); });
 }
 
 void MainFrm::SoftBttn1_Click()
 {
     showReferenceWindow(*this, QStringLiteral("SBdocFrm"), [this] {
         auto* viewer = new SBdocFrm;
-        viewer->setDocsFolder(QDir(m_programFolder).filePath(QStringLiteral("docs")));
+        viewer->setDocsFolder(m_locations.docsFolder());
         return viewer;
     });
 }
 
 void MainFrm::aboutButton_Click()
 {
-    showReferenceWindow(*this, QStringLiteral("frmAbout"), [] { return new frmAbout; });
+    showReferenceWindow(*this, QStringLiteral("frmAbout"),
+                        [this] { return new frmAbout(m_locations.databasePath()); });
 }
 
 // ---------------------------------------------------------------------------

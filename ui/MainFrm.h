@@ -14,6 +14,7 @@
 // outlet-pipe length figure) reach the main window through SpillwayHost; the
 // record logic (BasinRecords) through RecordHost.
 
+#include "store/FileLocations.h"
 #include "ui/RecordHost.h"
 #include "ui/SpillwayHost.h"
 
@@ -52,10 +53,13 @@ class MainFrm : public QWidget, public SpillwayHost, public RecordHost {
     Q_OBJECT
     Q_DISABLE_COPY(MainFrm)
 public:
-    // The program folder holds basin.mdb and report.txt: by default the
-    // executable's folder.
+    // The program's own locations (programLocations()).
     explicit MainFrm(QWidget* parent = nullptr);
+    // A portable folder holding basin.mdb, report.txt, docs/ and Help/.
     explicit MainFrm(const QString& programFolder, QWidget* parent = nullptr);
+    // basin.mdb and report.txt in the data folder, docs/ and Help/ in the
+    // share folder.
+    explicit MainFrm(const store::FileLocations& locations, QWidget* parent = nullptr);
     ~MainFrm() override;
 
     static constexpr int kPageCount = 5;
@@ -354,8 +358,8 @@ private:
     QVector<QPointer<QWidget>> m_windows;  // by unloadOrder()
 
     std::unique_ptr<BasinRecords> m_records;
-    // The folder of the program's files (basin.mdb, docs, Help).
-    QString m_programFolder;
+    // Where basin.mdb and report.txt are, and docs/ and Help/.
+    store::FileLocations m_locations;
 };
 
 }  // namespace ui

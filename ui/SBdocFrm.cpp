@@ -45,7 +45,7 @@ SBdocFrm::Layout SBdocFrm::layoutFor(int heightTwips, int widthTwips)
 }
 
 SBdocFrm::SBdocFrm(QWidget* parent)
-    : QWidget(parent, Qt::Window), m_docsFolder(QDir(programFolder()).filePath(QStringLiteral("docs")))
+    : QWidget(parent, Qt::Window), m_docsFolder(programLocations().docsFolder())
 {
     initManualPictures();
     setObjectName(QStringLiteral("SBdocFrm"));
@@ -158,6 +158,7 @@ void SBdocFrm::showPage()
                                                  : qs(engine::msg::kManualPageMissing, {shown}));
         return;
     }
+    qCInfo(store::filesLog, "opened %s", qUtf8Printable(QDir::toNativeSeparators(file)));
     m_Image1->setPixmap(QPixmap::fromImage(image));
     m_Image1->adjustSize();
     m_pictureFile = file;

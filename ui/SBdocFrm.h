@@ -34,7 +34,7 @@ public:
 
     explicit SBdocFrm(QWidget* parent = nullptr);
 
-    // The folder of the page files (docs under the program folder unless
+    // The folder of the page files (the program's docs folder unless
     // replaced).
     void setDocsFolder(const QString& folder) { m_docsFolder = folder; }
     QString pageFile(int page) const;

@@ -55,6 +55,10 @@ Services& services() { return *current; }
 
 void setServices(Services* replacement) { current = replacement ? replacement : &realServices; }
 
-QString programFolder() { return QCoreApplication::applicationDirPath(); }
+store::FileLocations programLocations()
+{
+    return store::FileLocations::forExecutable(QCoreApplication::applicationDirPath(),
+                                               store::FileLocations::standardDataFolder());
+}
 
 }  // namespace ui

@@ -4,6 +4,8 @@
 // The few platform services the program uses, behind one replaceable
 // interface so that tests can see what was asked of the platform.
 
+#include "store/FileLocations.h"
+
 #include <QDate>
 #include <QPrinterInfo>
 #include <QString>
@@ -42,8 +44,9 @@ Services& services();
 // keeps ownership.
 void setServices(Services* replacement);
 
-// The program folder: the folder of the executable.
-QString programFolder();
+// Where this program's files live, decided from the executable's folder: a
+// portable folder, or the user's data folder and the installed share folder.
+store::FileLocations programLocations();
 
 }  // namespace ui
 

@@ -1,8 +1,9 @@
 #ifndef UI_VERSION_H
 #define UI_VERSION_H
 
-// The program's version and the texts built from it.
+// The program's version and the texts built from it, and its icon.
 
+#include <QIcon>
 #include <QString>
 
 namespace ui {
@@ -12,6 +13,9 @@ QString versionNumber();
 
 // "Zelt " + application title + " - Version " + version number.
 QString mainWindowCaption();
+
+// The program's icon, the one of its menu entry.
+QIcon applicationIcon();
 
 }  // namespace ui
 

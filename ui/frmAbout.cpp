@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QStyle>
 
 #ifdef Q_OS_WIN
 #include <QSettings>
@@ -73,7 +72,10 @@ std::unique_ptr<SystemInfoLookup> platformSystemInfoLookup()
 #endif
 }
 
-frmAbout::frmAbout(QWidget* parent) : QWidget(parent, Qt::Dialog), m_lookup(platformSystemInfoLookup())
+frmAbout::frmAbout(QWidget* parent) : frmAbout(programLocations().databasePath(), parent) {}
+
+frmAbout::frmAbout(const QString& databasePath, QWidget* parent)
+    : QWidget(parent, Qt::Dialog), m_lookup(platformSystemInfoLookup())
 {
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -81,7 +83,7 @@ frmAbout::frmAbout(QWidget* parent) : QWidget(parent, Qt::Dialog), m_lookup(plat
 
     m_picIcon = new QLabel(this);
     m_picIcon->setObjectName(QStringLiteral("picIcon"));
-    m_picIcon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(32, 32));
+    m_picIcon->setPixmap(applicationIcon().pixmap(32, 32));
     m_picIcon->setGeometry(twips(240, 240, 540, 540));
 
     m_lblTitle = new QLabel(QStringLiteral("Application Title"), this);
@@ -96,6 +98,16 @@ frmAbout::frmAbout(QWidget* parent) : QWidget(parent, Qt::Dialog), m_lookup(plat
     m_lblVersion->setObjectName(QStringLiteral("lblVersion"));
     m_lblVersion->setGeometry(twips(1050, 720, 5400, 300));
 
+    // The path can be selected and copied; a path too long for the line is
+    // shortened in the middle and given whole in the tooltip.
+    m_lblDatabase = new QLabel(this);
+    m_lblDatabase->setObjectName(QStringLiteral("lblDatabase"));
+    m_lblDatabase->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_lblDatabase->setGeometry(twips(1050, 1000, 5880, 300));
+    const QString databaseText = QStringLiteral("Project database: ") + QDir::toNativeSeparators(databasePath);
+    m_lblDatabase->setText(m_lblDatabase->fontMetrics().elidedText(databaseText, Qt::ElideMiddle, m_lblDatabase->width()));
+    m_lblDatabase->setToolTip(databaseText);
+
     m_lblDescription = new QLabel(this);
     m_lblDescription->setObjectName(QStringLiteral("lblDescription"));
     m_lblDescription->setWordWrap(true);
@@ -106,7 +118,7 @@ frmAbout::frmAbout(QWidget* parent) : QWidget(parent, Qt::Dialog), m_lookup(plat
         "Programming: Tellum development team.\n"
         "Testing: District drainage engineers.\n"
         "First released 7/2001. This version released 7/2003."));
-    m_lblDescription->setGeometry(twips(1050, 1125, 5880, 1500));
+    m_lblDescription->setGeometry(twips(1050, 1380, 5880, 1320));
 
     auto* line = new QFrame(this);
     line->setFrameShape(QFrame::HLine);

@@ -1,7 +1,8 @@
 #ifndef UI_FRMABOUT_H
 #define UI_FRMABOUT_H
 
-// The About window: the program's title and version, the credits, the
+// The About window: the program's title and version, where the project
+// database is (so that the designer knows what to back up), the credits, the
 // ownership notice, and a button that starts the system's own
 // system-information viewer.
 
@@ -31,7 +32,9 @@ class frmAbout : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY(frmAbout)
 public:
+    // Names the program's own project database.
     explicit frmAbout(QWidget* parent = nullptr);
+    explicit frmAbout(const QString& databasePath, QWidget* parent = nullptr);
     ~frmAbout() override;
 
     // Replaces how the system-information viewer is found (tests).
@@ -48,6 +51,7 @@ private:
     QLabel* m_picIcon = nullptr;
     QLabel* m_lblTitle = nullptr;
     QLabel* m_lblVersion = nullptr;
+    QLabel* m_lblDatabase = nullptr;
     QLabel* m_lblDescription = nullptr;
     QLabel* m_lblDisclaimer = nullptr;
     QPushButton* m_cmdOK = nullptr;

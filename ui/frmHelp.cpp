@@ -93,7 +93,7 @@ QString askPdfFile(QWidget* parent)
 
 }  // namespace
 
-frmHelp::frmHelp(QWidget* parent) : frmHelp(QDir(programFolder()).filePath(QStringLiteral("Help")), parent) {}
+frmHelp::frmHelp(QWidget* parent) : frmHelp(programLocations().helpFolder(), parent) {}
 
 frmHelp::frmHelp(const QString& helpFolder, QWidget* parent) : QWidget(parent, Qt::Window), m_choosePdfFile(askPdfFile)
 {
@@ -379,12 +379,15 @@ void frmHelp::NavigateTo(const QString& path)
     }
     if (viewShows(path)) {
         m_wbsHelp->setSource(QUrl::fromLocalFile(info.absoluteFilePath()));
+        qCInfo(store::filesLog, "opened %s", qUtf8Printable(native));
         if (m_panel2->isVisible())
             showPageAddress();
         return;
     }
     if (!services().openFile(info.absoluteFilePath()))
         reportNavigationError(5, QStringLiteral("No program on this computer opens the file ") + native);
+    else
+        qCInfo(store::filesLog, "opened %s in its own program", qUtf8Printable(native));
 }
 
 void frmHelp::btnBack_Click()

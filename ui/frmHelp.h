@@ -33,7 +33,7 @@ class frmHelp : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY(frmHelp)
 public:
-    // The guide in the Help folder of the program folder.
+    // The guide in the program's Help folder.
     explicit frmHelp(QWidget* parent = nullptr);
     // The guide in helpFolder.
     explicit frmHelp(const QString& helpFolder, QWidget* parent = nullptr);

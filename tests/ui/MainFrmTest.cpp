@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTabBar>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -811,12 +812,23 @@ private slots:
     }
 
     // The toolbar's reference buttons open their windows over the shipped
-    // guide and manual pages; a second press brings the same window forward,
-    // and closing the main window unloads them.
+    // guide and manual pages, beside the program or in an installed copy's
+    // share folder; a second press brings the same window forward, About
+    // names the project database, and closing the main window unloads them.
+    void toolbarOpensTheReferenceWindowsOverTheProgramsFiles_data()
+    {
+        QTest::addColumn<bool>("installed");
+        QTest::newRow("portable folder") << false;
+        QTest::newRow("installed copy") << true;
+    }
     void toolbarOpensTheReferenceWindowsOverTheProgramsFiles()
     {
+        QFETCH(bool, installed);
         m_window.reset();
-        MainFrm main(QStringLiteral(TELLUM_DATA_DIR));
+        QTemporaryDir dataFolder;
+        const auto locations = installed ? store::FileLocations::installed(dataFolder.path(), QStringLiteral(TELLUM_DATA_DIR))
+                                         : store::FileLocations::portable(QStringLiteral(TELLUM_DATA_DIR));
+        MainFrm main(locations);
         main.show();
         struct Press {
             const char* button;
@@ -837,11 +849,14 @@ private slots:
         // The guide's first page and the first manual page came from the files beside the program.
         QVERIFY(main.window(QStringLiteral("frmHelp"))->findChild<QTextBrowser*>());
         const auto* help = qobject_cast<ui::frmHelp*>(main.window(QStringLiteral("frmHelp")));
-        QVERIFY(help->pageInView().endsWith(QStringLiteral("Main.html")));
+        QCOMPARE(help->pageInView(), locations.helpFolder() + QStringLiteral("/Main.html"));
         QVERIFY(help->indexCount() > 0);
         auto* viewer = qobject_cast<ui::SBdocFrm*>(main.window(QStringLiteral("SBdocFrm")));
         QTest::mouseClick(viewer->findChild<QPushButton*>(QStringLiteral("nextButton")), Qt::LeftButton);
-        QVERIFY(viewer->pictureFile().endsWith(QStringLiteral("page1.gif")));
+        QCOMPARE(viewer->pictureFile(), locations.docsFolder() + QStringLiteral("/page1.gif"));
+        const auto* database = main.window(QStringLiteral("frmAbout"))->findChild<QLabel*>(QStringLiteral("lblDatabase"));
+        QCOMPARE(database->toolTip(), QStringLiteral("Project database: ") + QDir::toNativeSeparators(locations.databasePath()));
+        QVERIFY(database->text().startsWith(QStringLiteral("Project database: ")));
         QVERIFY(m_presenter.shown.isEmpty());
 
         QVERIFY(main.close());

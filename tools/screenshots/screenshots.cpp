@@ -13,6 +13,7 @@
 #include "reports/DesignSheet.h"
 #include "ui/BasinRecords.h"
 #include "ui/DesignSheetPreview.h"
+#include "store/FileLocations.h"
 #include "ui/DesignTableGrid.h"
 #include "ui/MainFrm.h"
 #include "ui/Presenter.h"
@@ -131,7 +132,11 @@ int main(int argc, char* argv[])
     ui::RecordingPresenter presenter;
     ui::setPresenter(&presenter);
 
-    ui::MainFrm window(QDir(programFolder).absolutePath());
+    // Drawn as an installed copy: the guide and the manual pages from the
+    // program folder, the project database named in the user's data folder
+    // (About shows it; nothing is read or written there).
+    QApplication::setApplicationName(ui::applicationTitle());
+    ui::MainFrm window(store::FileLocations::installed(store::FileLocations::standardDataFolder(), programFolder));
     window.show();
     click(window.findChild<QPushButton*>(QStringLiteral("btnAccept")));
     window.hideRecordCover();
