@@ -36,7 +36,8 @@ QString readSource(const QString& relative)
 }
 
 // The text of a page fragment without its markup, entities decoded and
-// blanks kept as written (a message's two blanks must stay two).
+// blanks kept as written (a message's two blanks must stay two; the pages
+// write a result's blanks as &nbsp;, so that it stays on one line).
 QString pageText(QString html)
 {
     html.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
@@ -44,6 +45,7 @@ QString pageText(QString html)
     html.replace(QLatin1String("&lt;"), QLatin1String("<"));
     html.replace(QLatin1String("&gt;"), QLatin1String(">"));
     html.replace(QLatin1String("&#39;"), QLatin1String("'"));
+    html.replace(QLatin1String("&nbsp;"), QLatin1String(" "));  // a blank that does not break the line
     html.replace(QLatin1String("&amp;"), QLatin1String("&"));
     return html;
 }
