@@ -331,7 +331,7 @@ void frmHelp::buildContents()
         }
     }
     for (QTreeWidget* list : m_treList)
-        markClippedCaptions(list);
+        fitCaptions(list);
     if (!failure.isEmpty())
         showMessage(this, Icon::None, failure);
 }
@@ -363,10 +363,10 @@ void frmHelp::chooseEntry(QTreeWidget* list, QTreeWidgetItem* item)
         font.setBold(true);
         item->setFont(0, font);
         if (m_boldList && m_boldList != list)
-            markClippedCaptions(m_boldList);
+            fitCaptions(m_boldList);
         m_boldList = list;
         m_boldIndex = list->indexFromItem(item);
-        markClippedCaptions(list);  // a bold caption is wider
+        fitCaptions(list);  // a bold caption is wider
         NavigateTo(QDir(m_helpFolder).filePath(link));
     }
     QApplication::restoreOverrideCursor();
@@ -481,7 +481,7 @@ void frmHelp::btnGo_Click()
         item->setText(0, match.caption);
         item->setData(0, kLinkRole, match.link);
     }
-    markClippedCaptions(m_treList[1]);
+    fitCaptions(m_treList[1]);
 }
 
 // ---- Pane, separator and layout ----
@@ -521,7 +521,8 @@ void frmHelp::placeSearchOptions()
     const int top = px(1320 - kPageTopOffset);
     const int gap = px(60);
     m_optAll->setGeometry(px(120), top, all.width(), all.height());
-    int left = std::max(std::min(px(1080), page->width() - only.width() - gap), m_optAll->x() + m_optAll->sizeHint().width() + gap);
+    int left = std::max(std::min(px(1080), page->width() - only.width() - gap),
+                        m_optAll->x() + m_optAll->sizeHint().width() + gap);
     int onlyTop = top;
     if (left + only.width() > page->width()) {
         left = m_optAll->x();
@@ -529,28 +530,32 @@ void frmHelp::placeSearchOptions()
     }
     m_optList->setGeometry(left, onlyTop, only.width(), only.height());
 
-    const int shift = resultListShift();
-    const int resultTop = std::max(px(kResultTop - kPageTopOffset), m_optList->geometry().bottom() + 1 + px(180));
-    m_treList[1]->setGeometry(m_treList[1]->x(), resultTop, m_treList[1]->width(),
-                              std::max(0, m_treList[1]->height() + shift - (resultTop - px(kResultTop - kPageTopOffset))));
+    // The result list keeps its foot; its top moves down when the options take two rows.
+    const int place = px(kResultTop - kPageTopOffset);
+    const int resultTop = std::max(place, m_optList->geometry().bottom() + 1 + px(180));
+    const int height = m_treList[1]->height() + resultListShift() - (resultTop - place);
+    m_treList[1]->setGeometry(m_treList[1]->x(), resultTop, m_treList[1]->width(), std::max(0, height));
 }
 
-// Every entry of a list whose caption the list cannot show whole carries the
-// caption as its tooltip; the others carry none.
-void frmHelp::markClippedCaptions(QTreeWidget* list)
+// Fits a list to its captions: its column at least as wide as the list (a
+// click anywhere in a row chooses the entry) and as wide as its widest
+// caption; every entry whose caption the list cannot show whole carries the
+// caption as its tooltip, the others none.
+void frmHelp::fitCaptions(QTreeWidget* list)
 {
     const int visible = list->viewport()->width();
-    list->header()->setMinimumSectionSize(visible);  // a click anywhere in a row chooses it
+    list->header()->setMinimumSectionSize(visible);
+    const QStyle* style = list->style();
+    const int margin = 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
     const int iconWidth = list->iconSize().isValid() ? list->iconSize().width()
-                                                     : list->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, list);
+                                                     : style->pixelMetric(QStyle::PM_SmallIconSize, nullptr, list);
     for (QTreeWidgetItemIterator it(list); *it; ++it) {
         QTreeWidgetItem* item = *it;
         int depth = list->rootIsDecorated() ? 1 : 0;
         for (const QTreeWidgetItem* p = item->parent(); p; p = p->parent())
             ++depth;
-        const int margins = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
-        const int needed = depth * list->indentation() + (item->icon(0).isNull() ? 0 : iconWidth + margins) +
-                           QFontMetrics(item->font(0)).horizontalAdvance(item->text(0)) + 2 * margins;
+        const int needed = depth * list->indentation() + (item->icon(0).isNull() ? 0 : iconWidth + margin) +
+                           QFontMetrics(item->font(0)).horizontalAdvance(item->text(0)) + 2 * margin;
         item->setToolTip(0, needed > visible ? item->text(0) : QString());
     }
 }
@@ -691,7 +696,7 @@ bool frmHelp::eventFilter(QObject* watched, QEvent* event)
             placeSearchOptions();
         for (QTreeWidget* list : m_treList) {
             if (watched == list->viewport())
-                markClippedCaptions(list);
+                fitCaptions(list);
         }
     }
     if (watched == m_stbHelp && type == QEvent::Enter)

@@ -92,7 +92,7 @@ private:
     void widenSearchRow(int widthTwips);
     void placeSearchOptions();
     int resultListShift() const;  // how far the result list stands below its place
-    void markClippedCaptions(QTreeWidget* list);
+    void fitCaptions(QTreeWidget* list);
     void placeAroundSeparator();
     QWidget* dropControlAt(const QPoint& globalPos) const;
     bool separatorMouse(QMouseEvent* mouse);

@@ -163,13 +163,15 @@ private slots:
         int declarations = 0;
         for (const auto& match : declared.globalMatch(header)) {
             ++declarations;
-            QVERIFY2(keys.contains(match.captured(2)), qPrintable(match.captured(1) + QStringLiteral(" is not in catalogue()")));
+            QVERIFY2(keys.contains(match.captured(2)),
+                     qPrintable(match.captured(1) + QStringLiteral(" is not in catalogue()")));
         }
         QCOMPARE(declarations, int(keys.size()));
 
         const QString page = readSource(QStringLiteral("data/Help/messages.html"));
         for (const auto& match : QRegularExpression(QStringLiteral("<tr id=\"([^\"]+)\">")).globalMatch(page))
-            QVERIFY2(keys.contains(match.captured(1)), qPrintable(match.captured(1) + QStringLiteral(": no such message")));
+            QVERIFY2(keys.contains(match.captured(1)),
+                     qPrintable(match.captured(1) + QStringLiteral(": no such message")));
 
         const QRegularExpression call(QStringLiteral("\\b(showMessage|askOkCancel)\\s*\\("));
         for (const char* folder : {"ui", "store", "reports", "help"}) {
@@ -178,11 +180,13 @@ private slots:
                 const QString relative = QDir(QStringLiteral(TELLUM_SOURCE_DIR)).relativeFilePath(files.next());
                 const QString source = readSource(relative);
                 if (!relative.endsWith(QLatin1String("Presenter.cpp")))
-                    QVERIFY2(!source.contains(QLatin1String("QMessageBox")), qPrintable(relative + QStringLiteral(": a message box past the presenter")));
+                    QVERIFY2(!source.contains(QLatin1String("QMessageBox")),
+                             qPrintable(relative + QStringLiteral(": a message box past the presenter")));
                 for (const auto& match : call.globalMatch(source)) {
                     const QString arguments = callArguments(source, match.capturedEnd() - 1);
                     QVERIFY2(!arguments.contains(QLatin1Char('"')),
-                             qPrintable(relative + QStringLiteral(": a message text outside the catalogue: ") + arguments));
+                             qPrintable(relative + QStringLiteral(": a message text outside the catalogue: ") +
+                                        arguments));
                 }
             }
         }
@@ -213,8 +217,9 @@ private slots:
         main->show();
         QVERIFY(QTest::qWaitForWindowExposed(main.get()));
 
-        const QRegularExpression step(QStringLiteral("<(\\w+)[^>]* data-(input|click|result)=\"([^\"]+)\"[^>]*>(.*?)</\\1>"),
-                                      QRegularExpression::DotMatchesEverythingOption);
+        const QRegularExpression step(
+            QStringLiteral("<(\\w+)[^>]* data-(input|click|result)=\"([^\"]+)\"[^>]*>(.*?)</\\1>"),
+            QRegularExpression::DotMatchesEverythingOption);
         int steps = 0;
         for (const auto& match : step.globalMatch(readSource(page))) {
             ++steps;
@@ -236,7 +241,8 @@ private slots:
                                   radio ? QPoint(6, button->height() / 2) : button->rect().center());
             } else {
                 QVERIFY2(shownText(control) == text,
-                         qPrintable(where + QStringLiteral(": Tellum shows \"") + shownText(control) + QLatin1Char('"')));
+                         qPrintable(where + QStringLiteral(": Tellum shows \"") + shownText(control) +
+                                    QLatin1Char('"')));
             }
         }
         QVERIFY(steps > 0);
