@@ -97,6 +97,19 @@ QWidget* namedControl(const ui::MainFrm& main, const QString& name)
     return window->findChild<QWidget*>(path.last());
 }
 
+// A button's caption as it reads on screen: without the "&" that marks its
+// access key ("&&" reads as "&").
+QString visibleCaption(const QString& text)
+{
+    QString out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && ++i == text.size())
+            break;
+        out += text[i];
+    }
+    return out.trimmed();
+}
+
 QString shownText(const QWidget* control)
 {
     if (const auto* box = qobject_cast<const QLineEdit*>(control))
@@ -235,7 +248,7 @@ private slots:
                 auto* button = qobject_cast<QAbstractButton*>(control);
                 QVERIFY2(button, qPrintable(where + QStringLiteral(": not a button")));
                 if (!name.endsWith(QLatin1String(".suggested")))
-                    QCOMPARE(text, button->text().trimmed());
+                    QCOMPARE(text, visibleCaption(button->text()));
                 const bool radio = qobject_cast<QRadioButton*>(button);
                 QTest::mouseClick(button, Qt::LeftButton, {},
                                   radio ? QPoint(6, button->height() / 2) : button->rect().center());
