@@ -25,6 +25,7 @@
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 namespace ui {
 
@@ -117,7 +118,14 @@ QTreeWidget* frmHelp::makeList(const QString& objectName, QWidget* page, bool tr
     list->setRootIsDecorated(tree);
     list->setItemsExpandable(tree);
     list->setUniformRowHeights(true);
-    list->header()->setStretchLastSection(true);
+    // A caption longer than the pane stays whole: the column takes the width
+    // of its widest caption (at least the pane's), with a horizontal scroll
+    // bar, and the entry shows its caption as a tooltip.
+    list->setTextElideMode(Qt::ElideNone);
+    list->setIndentation(list->fontMetrics().averageCharWidth() * 2 + 2);  // room for the branch mark, no more
+    list->header()->setStretchLastSection(false);
+    list->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    list->viewport()->installEventFilter(this);
     connect(list, &QTreeWidget::itemClicked, this, [this, list](QTreeWidgetItem* item) { chooseEntry(list, item); });
     return list;
 }
@@ -172,12 +180,13 @@ void frmHelp::build()
     m_optAll = new QRadioButton(QStringLiteral("All"), searchPage);
     m_optAll->setObjectName(QStringLiteral("optAll"));
     m_optAll->setToolTip(QStringLiteral("Click here if you want to search all files"));
-    m_optAll->setGeometry(twips(120, 1320 - kPageTopOffset, 900, 300));
+    m_optAll->move(px(120), px(1320 - kPageTopOffset));
     m_optAll->setChecked(true);
     m_optList = new QRadioButton(QStringLiteral("This List Only"), searchPage);
     m_optList->setObjectName(QStringLiteral("optList"));
     m_optList->setToolTip(QStringLiteral("Click here if you only want to search within the files below"));
-    m_optList->setGeometry(twips(1080, 1320 - kPageTopOffset, 1440, 300));
+    m_optList->move(px(1080), px(1320 - kPageTopOffset));
+    searchPage->installEventFilter(this);  // the options follow the page's width
     m_treList[1] = makeList(QStringLiteral("treList_1"), searchPage, false);
     m_treList[1]->setGeometry(twips(kListLeft, kResultTop - kPageTopOffset, kListWidth, 5055));
 
@@ -321,6 +330,8 @@ void frmHelp::buildContents()
             ++m_indexCount;
         }
     }
+    for (QTreeWidget* list : m_treList)
+        fitCaptions(list);
     if (!failure.isEmpty())
         showMessage(this, Icon::None, failure);
 }
@@ -351,8 +362,11 @@ void frmHelp::chooseEntry(QTreeWidget* list, QTreeWidgetItem* item)
         QFont font = item->font(0);
         font.setBold(true);
         item->setFont(0, font);
+        if (m_boldList && m_boldList != list)
+            fitCaptions(m_boldList);
         m_boldList = list;
         m_boldIndex = list->indexFromItem(item);
+        fitCaptions(list);  // a bold caption is wider
         NavigateTo(QDir(m_helpFolder).filePath(link));
     }
     QApplication::restoreOverrideCursor();
@@ -470,6 +484,7 @@ void frmHelp::btnGo_Click()
         item->setText(0, match.caption);
         item->setData(0, kLinkRole, match.link);
     }
+    fitCaptions(m_treList[1]);
 }
 
 // ---- Pane, separator and layout ----
@@ -494,6 +509,58 @@ void frmHelp::widenSearchRow(int widthTwips)
     m_btnGo->move(m_txtKeyWord->x() + w, m_btnGo->y());
     for (QTreeWidget* list : m_treList)
         list->resize(w + m_btnGo->width(), list->height());
+}
+
+int frmHelp::resultListShift() const { return m_treList[1]->y() - px(kResultTop - kPageTopOffset); }
+
+// The two options, each as wide as its caption: "This List Only" at its own
+// place, or nearer "All" when the page is too narrow for that, or under "All"
+// (the result list moving down) when the row cannot hold both.
+void frmHelp::placeSearchOptions()
+{
+    const QWidget* page = m_optList->parentWidget();
+    const QSize all = m_optAll->sizeHint().expandedTo(QSize(px(900), px(300)));
+    const QSize only = m_optList->sizeHint().expandedTo(QSize(0, px(300)));
+    const int top = px(1320 - kPageTopOffset);
+    const int gap = px(60);
+    m_optAll->setGeometry(px(120), top, all.width(), all.height());
+    int left = std::max(std::min(px(1080), page->width() - only.width() - gap),
+                        m_optAll->x() + m_optAll->sizeHint().width() + gap);
+    int onlyTop = top;
+    if (left + only.width() > page->width()) {
+        left = m_optAll->x();
+        onlyTop = top + all.height();
+    }
+    m_optList->setGeometry(left, onlyTop, only.width(), only.height());
+
+    // The result list keeps its foot; its top moves down when the options take two rows.
+    const int place = px(kResultTop - kPageTopOffset);
+    const int resultTop = std::max(place, m_optList->geometry().bottom() + 1 + px(180));
+    const int height = m_treList[1]->height() + resultListShift() - (resultTop - place);
+    m_treList[1]->setGeometry(m_treList[1]->x(), resultTop, m_treList[1]->width(), std::max(0, height));
+}
+
+// Fits a list to its captions: its column at least as wide as the list (a
+// click anywhere in a row chooses the entry) and as wide as its widest
+// caption; every entry whose caption the list cannot show whole carries the
+// caption as its tooltip, the others none.
+void frmHelp::fitCaptions(QTreeWidget* list)
+{
+    const int visible = list->viewport()->width();
+    list->header()->setMinimumSectionSize(visible);
+    const QStyle* style = list->style();
+    const int margin = 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
+    const int iconWidth = list->iconSize().isValid() ? list->iconSize().width()
+                                                     : style->pixelMetric(QStyle::PM_SmallIconSize, nullptr, list);
+    for (QTreeWidgetItemIterator it(list); *it; ++it) {
+        QTreeWidgetItem* item = *it;
+        int depth = list->rootIsDecorated() ? 1 : 0;
+        for (const QTreeWidgetItem* p = item->parent(); p; p = p->parent())
+            ++depth;
+        const int needed = depth * list->indentation() + (item->icon(0).isNull() ? 0 : iconWidth + margin) +
+                           QFontMetrics(item->font(0)).horizontalAdvance(item->text(0)) + 2 * margin;
+        item->setToolTip(0, needed > visible ? item->text(0) : QString());
+    }
 }
 
 void frmHelp::btnTottle_Click()
@@ -576,7 +643,7 @@ void frmHelp::resizeEvent(QResizeEvent* event)
     m_SSTHelp->resize(m_SSTHelp->width(), std::max(0, px(h - 900)));
     m_treList[2]->resize(m_treList[2]->width(), std::max(0, px(h - 1800)));
     m_treList[0]->resize(m_treList[0]->width(), std::max(0, px(h - 1800)));
-    m_treList[1]->resize(m_treList[1]->width(), std::max(0, px(h - 3000)));
+    m_treList[1]->resize(m_treList[1]->width(), std::max(0, px(h - 3000) - resultListShift()));
     const int viewWidth = m_btnSeparator->isHidden() ? w - 200 : w - separatorLeft() - 270;
     m_wbsHelp->resize(std::max(0, px(viewWidth)), m_wbsHelp->height());
     m_btnSeparator->resize(m_btnSeparator->width(), height());
@@ -627,6 +694,14 @@ bool frmHelp::eventFilter(QObject* watched, QEvent* event)
         type == QEvent::MouseButtonPress || type == QEvent::MouseMove || type == QEvent::MouseButtonRelease;
     if (watched == m_btnSeparator && mouseEvent && separatorMouse(static_cast<QMouseEvent*>(event)))
         return true;
+    if (type == QEvent::Resize) {
+        if (watched == m_optList->parentWidget())
+            placeSearchOptions();
+        for (QTreeWidget* list : m_treList) {
+            if (watched == list->viewport())
+                fitCaptions(list);
+        }
+    }
     if (watched == m_stbHelp && type == QEvent::Enter)
         showPageAddress();
     else if ((watched == m_SSTHelp || watched == m_SSTHelp->tabBar()) && type == QEvent::MouseButtonPress)

@@ -90,6 +90,9 @@ private:
     QTreeWidget* makeList(const QString& objectName, QWidget* page, bool tree);
     void layoutButtonRow(int leftTwips);
     void widenSearchRow(int widthTwips);
+    void placeSearchOptions();
+    int resultListShift() const;  // how far the result list stands below its place
+    void fitCaptions(QTreeWidget* list);
     void placeAroundSeparator();
     QWidget* dropControlAt(const QPoint& globalPos) const;
     bool separatorMouse(QMouseEvent* mouse);

@@ -9,7 +9,7 @@ build=${BUILD_DIR:-$root/build-pages}
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 
-cmake -S "$root" -B "$build" -G Ninja -DTELLUM_PAGE_TOOL=ON >/dev/null
+cmake -S "$root" -B "$build" -G Ninja >/dev/null
 cmake --build "$build" --target tellum_make_pages >/dev/null
 QT_QPA_PLATFORM=offscreen "$build/data/tools/tellum_make_pages" "$out"
 

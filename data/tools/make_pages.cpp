@@ -4,6 +4,12 @@
 // and the program cannot disagree. Writes title.png and page0.png ...
 // page16.png into the folder given on the command line; make-pages.sh turns
 // them into the GIF files beside the program.
+//
+// Every page is checked as it is drawn: each text of a table stands on one
+// line in its cell (a capacity of 100 broken into "10" over "0" reads as 10),
+// and the text ends above the page's foot. A page that fails writes nothing
+// and ends the program with the faults listed. With --check in place of the
+// folder the pages are drawn and checked only; the build runs it so.
 
 #include "engine/basin_sizing.h"
 #include "engine/design_tables.h"
@@ -16,7 +22,11 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
+#include <QTextTable>
 
 #include <functional>
 
@@ -36,6 +46,29 @@ const QString kStyle = QStringLiteral(
     "p{margin:0 0 6px 0} td,th{padding:2px 4px} th{background:#e4e4e4}"
     ".f{font-family:'DejaVu Sans Mono';font-size:10pt;margin-left:18px}"
     ".small{font-size:8.5pt} .caution{background:#c8c8c8}</style>");
+
+// What does not fit, page by page.
+QStringList layoutFaults;
+
+// Checks a laid-out text of a page: every block of a table cell on one line,
+// and the whole no taller than the room it is drawn in.
+void checkFits(QTextDocument& doc, const QString& page, double room)
+{
+    const QSizeF size = doc.size();  // lays the text out
+    if (size.height() > room)
+        layoutFaults << QStringLiteral("%1: the text is %2 px high, the page has room for %3")
+                            .arg(page).arg(size.height()).arg(room);
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        const QTextTable* table = QTextCursor(block).currentTable();
+        // A line break written into a cell (<br>) is the only break allowed.
+        const int written = int(block.text().count(QChar::LineSeparator)) + 1;
+        if (!table || !block.layout() || block.layout()->lineCount() <= written)
+            continue;
+        const QTextTableCell cell = table->cellAt(block.position());
+        layoutFaults << QStringLiteral("%1: \"%2\" does not fit on one line in its cell (row %3, column %4)")
+                            .arg(page, block.text()).arg(cell.row()).arg(cell.column());
+    }
+}
 
 QImage blankPage()
 {
@@ -73,6 +106,7 @@ QImage htmlPage(int pageNumber, const QString& chapter, const QString& body)
     doc.setHtml(QStringLiteral("<html><head>") + kStyle + QStringLiteral("</head><body>") + body +
                 QStringLiteral("</body></html>"));
     doc.setTextWidth(kWidth - 2 * kMargin);
+    checkFits(doc, QStringLiteral("page %1").arg(pageNumber), kHeight - 90);
     p.translate(kMargin, 46);
     doc.drawContents(&p, QRectF(0, 0, kWidth - 2 * kMargin, kHeight - 90));
     return image;
@@ -124,9 +158,13 @@ QString tableB()
 // One quantity of table 6-22.4 over all stages and bottom widths.
 QString tableEs(const std::function<QString(const engine::table_es::Cell&)>& value)
 {
-    QString h = QStringLiteral("<table border=1 cellspacing=0 width=100% class=small><tr><th>Hp</th>");
-    for (int b : engine::table_es::bottomWidths())
-        h += QStringLiteral("<th>%1</th>").arg(b);
+    // Seventeen columns of equal width with narrow padding, so that every
+    // three-digit capacity stands on one line.
+    const QString pad = QStringLiteral(" style='padding:1px 2px'");
+    const auto widths = engine::table_es::bottomWidths();
+    QString h = QStringLiteral("<table border=1 cellspacing=0 width=100% class=small><tr><th width=7%%1>Hp</th>").arg(pad);
+    for (int b : widths)
+        h += QStringLiteral("<th width=%1%%2>%3</th>").arg(93.0 / double(widths.size()), 0, 'f', 2).arg(pad).arg(b);
     h += QStringLiteral("</tr>");
     int row = -1;
     for (const auto& cell : engine::table_es::cells()) {
@@ -134,9 +172,9 @@ QString tableEs(const std::function<QString(const engine::table_es::Cell&)>& val
             if (row >= 0)
                 h += QStringLiteral("</tr>");
             row = cell.row;
-            h += QStringLiteral("<tr><th>") + q(cell.stage) + QStringLiteral("</th>");
+            h += QStringLiteral("<tr><th%1>").arg(pad) + q(cell.stage) + QStringLiteral("</th>");
         }
-        h += QStringLiteral("<td align=right%1>").arg(cell.caution ? QStringLiteral(" class=caution") : QString()) +
+        h += QStringLiteral("<td align=right%1%2>").arg(cell.caution ? QStringLiteral(" class=caution") : QString(), pad) +
              value(cell) + QStringLiteral("</td>");
     }
     return h + QStringLiteral("</tr></table>");
@@ -233,6 +271,7 @@ QImage figurePage(int pageNumber)
         "<p class=f>L = [A - (B + C) / 2] [Zu + Zd] + T + E</p>"
         "<p align=center><i>Fig. 6-22.3</i></p>"));
     legend.setTextWidth(kWidth - 2 * kMargin);
+    checkFits(legend, QStringLiteral("page %1").arg(pageNumber), kHeight - 34 - 600);
     p.translate(kMargin, 600);
     legend.drawContents(&p);
     return image;
@@ -259,6 +298,7 @@ QImage titlePage()
         "<p align=center style='margin-top:120px' class=small>Seventeen pages, numbered 0 to 16.<br>"
         "Use &gt; and &lt; below to turn the pages.</p>"));
     doc.setTextWidth(kWidth - 2 * 60);
+    checkFits(doc, QStringLiteral("the title page"), kHeight - 2 * 60);
     p.translate(60, 60);
     doc.drawContents(&p);
     return image;
@@ -330,9 +370,10 @@ int main(int argc, char* argv[])
 {
     QGuiApplication app(argc, argv);
     if (argc < 2) {
-        qWarning("usage: tellum_make_pages OUTPUT_FOLDER");
+        qWarning("usage: tellum_make_pages OUTPUT_FOLDER | --check");
         return 2;
     }
+    const bool checkOnly = QByteArray(argv[1]) == "--check";
     const QDir out(QString::fromLocal8Bit(argv[1]));
     QVector<QImage> pages;
     const QString basin = QStringLiteral("Temporary sediment basin");
@@ -397,8 +438,8 @@ int main(int argc, char* argv[])
     pages << htmlPage(3, basin, QStringLiteral(
         "<h1>Basin shape and sizing by depth</h1>"
         "<p>The basin is a rectangular excavation or impoundment whose <b>bottom length is twice its bottom "
-        "width</b> (2:1 ratio required), with side slopes of z horizontal to 1 vertical. Side slopes flatter "
-        "than 2.5:1 are required; a steeper inner slope may slide when the basin is drained.</p>"
+        "width</b> (2:1 ratio required), with side slopes of z horizontal to 1 vertical. Side slopes of 2.5:1 or "
+        "flatter are required; a steeper inner slope may slide when the basin is drained.</p>"
         "<p>For a chosen depth d (4 to 10 ft) the bottom width W is the one for which the basin holds Vs. "
         "Counting the basin as thin horizontal slices of 0.01 ft (N = 100 d slices), the volume is a quadratic "
         "in W and is solved directly. Then</p>"
@@ -527,8 +568,16 @@ int main(int argc, char* argv[])
         "<p><i>Note: not all computations of the design program follow these guidelines exactly; some "
         "calculations are based on the owner's own specifications.</i></p>"));
 
-    bool ok = titlePage().save(out.filePath(QStringLiteral("title.png")));
+    const QImage title = titlePage();
+    if (pages.size() != 17)
+        layoutFaults << QStringLiteral("%1 pages drawn, 17 expected").arg(pages.size());
+    for (const QString& fault : layoutFaults)
+        qWarning("manual pages: %s", qPrintable(fault));
+    if (!layoutFaults.isEmpty() || checkOnly)
+        return layoutFaults.isEmpty() ? 0 : 1;
+
+    bool ok = title.save(out.filePath(QStringLiteral("title.png")));
     for (int i = 0; i < pages.size(); ++i)
         ok = pages[i].save(out.filePath(QStringLiteral("page%1.png").arg(i))) && ok;
-    return ok && pages.size() == 17 ? 0 : 1;
+    return ok ? 0 : 1;
 }

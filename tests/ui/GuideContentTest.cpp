@@ -1,16 +1,27 @@
 // What the designer reads must be what the program does: the user guide's
 // messages page explains every message of the catalogue in its exact words,
-// and no window shows a message text from outside the catalogue.
+// no window shows a message text from outside the catalogue, and every worked
+// example of the guide gives, on the real windows, the numbers it states.
 
 #include "engine/messages.h"
+#include "ui/DesignTableGrid.h"
+#include "ui/MainFrm.h"
+#include "ui/Presenter.h"
 #include "ui/Text.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QtTest>
+
+#include <memory>
 
 namespace {
 
@@ -25,7 +36,8 @@ QString readSource(const QString& relative)
 }
 
 // The text of a page fragment without its markup, entities decoded and
-// blanks kept as written (a message's two blanks must stay two).
+// blanks kept as written (a message's two blanks must stay two; the pages
+// write a result's blanks as &nbsp;, so that it stays on one line).
 QString pageText(QString html)
 {
     html.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
@@ -33,6 +45,7 @@ QString pageText(QString html)
     html.replace(QLatin1String("&lt;"), QLatin1String("<"));
     html.replace(QLatin1String("&gt;"), QLatin1String(">"));
     html.replace(QLatin1String("&#39;"), QLatin1String("'"));
+    html.replace(QLatin1String("&nbsp;"), QLatin1String(" "));  // a blank that does not break the line
     html.replace(QLatin1String("&amp;"), QLatin1String("&"));
     return html;
 }
@@ -66,6 +79,46 @@ QString callArguments(const QString& text, qsizetype open)
         }
     }
     return text.mid(open);
+}
+
+// A control a worked example names: "areaAvaiText" on the main window,
+// "Table6_221.DoText" on another window, "Table6_224.suggested" for the cell
+// a table window marks as its own choice. Nothing when it is not there.
+QWidget* namedControl(const ui::MainFrm& main, const QString& name)
+{
+    const QStringList path = name.split(QLatin1Char('.'));
+    const QWidget* window = path.size() == 2 ? main.window(path[0]) : &main;
+    if (!window)
+        return nullptr;
+    if (path.last() == QLatin1String("suggested")) {
+        const auto* grid = window->findChild<ui::DesignTableGrid*>();
+        return grid && grid->mark() == ui::DesignTableGrid::Mark::Automatic ? grid->cell(grid->markedCell()) : nullptr;
+    }
+    return window->findChild<QWidget*>(path.last());
+}
+
+// A button's caption as it reads on screen: without the "&" that marks its
+// access key ("&&" reads as "&").
+QString visibleCaption(const QString& text)
+{
+    QString out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && ++i == text.size())
+            break;
+        out += text[i];
+    }
+    return out.trimmed();
+}
+
+QString shownText(const QWidget* control)
+{
+    if (const auto* box = qobject_cast<const QLineEdit*>(control))
+        return box->text();
+    if (const auto* label = qobject_cast<const QLabel*>(control))
+        return label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+        return button->text();
+    return QStringLiteral("(a control that shows no text)");
 }
 
 }  // namespace
@@ -123,13 +176,15 @@ private slots:
         int declarations = 0;
         for (const auto& match : declared.globalMatch(header)) {
             ++declarations;
-            QVERIFY2(keys.contains(match.captured(2)), qPrintable(match.captured(1) + QStringLiteral(" is not in catalogue()")));
+            QVERIFY2(keys.contains(match.captured(2)),
+                     qPrintable(match.captured(1) + QStringLiteral(" is not in catalogue()")));
         }
         QCOMPARE(declarations, int(keys.size()));
 
         const QString page = readSource(QStringLiteral("data/Help/messages.html"));
         for (const auto& match : QRegularExpression(QStringLiteral("<tr id=\"([^\"]+)\">")).globalMatch(page))
-            QVERIFY2(keys.contains(match.captured(1)), qPrintable(match.captured(1) + QStringLiteral(": no such message")));
+            QVERIFY2(keys.contains(match.captured(1)),
+                     qPrintable(match.captured(1) + QStringLiteral(": no such message")));
 
         const QRegularExpression call(QStringLiteral("\\b(showMessage|askOkCancel)\\s*\\("));
         for (const char* folder : {"ui", "store", "reports", "help"}) {
@@ -138,14 +193,75 @@ private slots:
                 const QString relative = QDir(QStringLiteral(TELLUM_SOURCE_DIR)).relativeFilePath(files.next());
                 const QString source = readSource(relative);
                 if (!relative.endsWith(QLatin1String("Presenter.cpp")))
-                    QVERIFY2(!source.contains(QLatin1String("QMessageBox")), qPrintable(relative + QStringLiteral(": a message box past the presenter")));
+                    QVERIFY2(!source.contains(QLatin1String("QMessageBox")),
+                             qPrintable(relative + QStringLiteral(": a message box past the presenter")));
                 for (const auto& match : call.globalMatch(source)) {
                     const QString arguments = callArguments(source, match.capturedEnd() - 1);
                     QVERIFY2(!arguments.contains(QLatin1Char('"')),
-                             qPrintable(relative + QStringLiteral(": a message text outside the catalogue: ") + arguments));
+                             qPrintable(relative + QStringLiteral(": a message text outside the catalogue: ") +
+                                        arguments));
                 }
             }
         }
+    }
+
+    // A worked example marks what the designer does and what Tellum then
+    // shows: data-input (a box to type the text into), data-click (a button
+    // to press, its caption as written) and data-result (what a box or label
+    // reads at that point). They are followed in page order on the real
+    // windows, from a fresh main window with a basin open.
+    void workedExamplesShowWhatTellumShows_data()
+    {
+        QTest::addColumn<QString>("page");
+        QDirIterator pages(sourcePath(QStringLiteral("data/Help")), {QStringLiteral("*.html")});
+        while (pages.hasNext()) {
+            const QString relative = QStringLiteral("data/Help/") + QFileInfo(pages.next()).fileName();
+            if (readSource(relative).contains(QLatin1String("data-result=")))
+                QTest::newRow(qPrintable(QFileInfo(relative).fileName())) << relative;
+        }
+    }
+    void workedExamplesShowWhatTellumShows()
+    {
+        QFETCH(QString, page);
+        ui::RecordingPresenter presenter;
+        ui::setPresenter(&presenter);
+        auto main = std::make_unique<ui::MainFrm>();
+        main->hideRecordCover();
+        main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+
+        const QRegularExpression step(
+            QStringLiteral("<(\\w+)[^>]* data-(input|click|result)=\"([^\"]+)\"[^>]*>(.*?)</\\1>"),
+            QRegularExpression::DotMatchesEverythingOption);
+        int steps = 0;
+        for (const auto& match : step.globalMatch(readSource(page))) {
+            ++steps;
+            const QString kind = match.captured(2), name = match.captured(3), text = pageText(match.captured(4));
+            const QString where = kind + QLatin1Char(' ') + name + QStringLiteral(" \"") + text + QLatin1Char('"');
+            QWidget* control = namedControl(*main, name);
+            QVERIFY2(control, qPrintable(where + QStringLiteral(": no such control on screen")));
+            if (kind == QLatin1String("input")) {
+                auto* box = qobject_cast<QLineEdit*>(control);
+                QVERIFY2(box, qPrintable(where + QStringLiteral(": not a box")));
+                box->setText(text);
+            } else if (kind == QLatin1String("click")) {
+                auto* button = qobject_cast<QAbstractButton*>(control);
+                QVERIFY2(button, qPrintable(where + QStringLiteral(": not a button")));
+                if (!name.endsWith(QLatin1String(".suggested")))
+                    QCOMPARE(text, visibleCaption(button->text()));
+                const bool radio = qobject_cast<QRadioButton*>(button);
+                QTest::mouseClick(button, Qt::LeftButton, {},
+                                  radio ? QPoint(6, button->height() / 2) : button->rect().center());
+            } else {
+                QVERIFY2(shownText(control) == text,
+                         qPrintable(where + QStringLiteral(": Tellum shows \"") + shownText(control) +
+                                    QLatin1Char('"')));
+            }
+        }
+        QVERIFY(steps > 0);
+        QCOMPARE(presenter.texts(), QStringList());  // a worked example meets no message
+        main.reset();
+        ui::setPresenter(nullptr);
     }
 };
 

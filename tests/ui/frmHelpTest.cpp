@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -326,6 +327,56 @@ private slots:
         QCOMPARE(toggle->text(), QStringLiteral("x"));
         QVERIFY(help->findChild<QTabWidget*>("SSTHelp")->isVisible());
         QCOMPARE(view->x(), (2520 + 135) / 15);
+    }
+
+    // Under the desktop's font and a larger one: both search options show
+    // their whole caption inside the pane, and a contents entry too long for
+    // the pane stays whole (the tree scrolls) with its caption as a tooltip
+    // until the pane is wide enough for it.
+    void captionsStandWhole_data()
+    {
+        QTest::addColumn<int>("pointSize");
+        QTest::newRow("desktop font") << 0;
+        QTest::newRow("large font") << 12;
+    }
+    void captionsStandWhole()
+    {
+        QFETCH(int, pointSize);
+        const QFont desktop = QApplication::font();
+        if (pointSize) {
+            QFont large = desktop;
+            large.setPointSize(pointSize);
+            QApplication::setFont(large);
+        }
+        const QString longCaption = QStringLiteral("Walk-through: one basin, start to finish");
+        makeGuide(threePages() + QStringLiteral("d,ch1,,s4,\"%1\",s1.htm\n").arg(longCaption));
+        std::unique_ptr<frmHelp> help(open());
+        QTreeWidget* tree = help->list(2);
+        tree->expandAll();
+        QTreeWidgetItem* longEntry = tree->topLevelItem(0)->child(3);
+        QCOMPARE(longEntry->text(0), longCaption);
+        QVERIFY(tree->header()->sectionSize(0) > QFontMetrics(longEntry->font(0)).horizontalAdvance(longCaption));
+        QCOMPARE(longEntry->toolTip(0), longCaption);
+        QCOMPARE(tree->topLevelItem(0)->child(0)->toolTip(0), QString());  // "Sizing" fits
+
+        help->findChild<QTabWidget*>("SSTHelp")->setCurrentIndex(2);  // the Search tab
+        auto* all = help->findChild<QRadioButton*>("optAll");
+        auto* only = help->findChild<QRadioButton*>("optList");
+        QVERIFY(only->width() >= only->sizeHint().width());
+        QVERIFY(only->geometry().right() < only->parentWidget()->width());
+        QVERIFY(only->x() >= all->x() + all->sizeHint().width() || only->y() >= all->geometry().bottom());
+        QVERIFY(help->list(1)->y() > only->geometry().bottom());
+
+        // A pane wide enough for the caption drops the tooltip.
+        auto* separator = help->findChild<QWidget*>("btnSeparator");
+        auto* view = help->findChild<QTextBrowser*>("wbsHelp");
+        mouseOnSeparator(separator, QEvent::MouseButtonPress, separator, QPoint(2, 100));
+        mouseOnSeparator(separator, QEvent::MouseMove, view, QPoint(300, 100));
+        mouseOnSeparator(separator, QEvent::MouseButtonRelease, view, QPoint(300, 100));
+        help->findChild<QTabWidget*>("SSTHelp")->setCurrentIndex(0);
+        QCOMPARE(longEntry->toolTip(0), QString());
+        help.reset();
+        QApplication::setFont(desktop);
     }
 
     void printingWithoutAPrinterOffersAPdf()

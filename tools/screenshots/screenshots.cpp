@@ -34,7 +34,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTabWidget>
 #include <QToolButton>
+#include <QTreeWidget>
 
 #include <cstdio>
 
@@ -275,6 +277,26 @@ int main(int argc, char* argv[])
     for (const auto& reference : references) {
         click(window.findChild<QToolButton*>(QLatin1String(reference.button)));
         save(window.window(QLatin1String(reference.window)), folder, QLatin1String(reference.file));
+    }
+
+    // The guide's Search tab after a search, with the walk-through chosen
+    // from its results; the manual's capacity table, page 10.
+    if (QWidget* guide = window.window(QStringLiteral("frmHelp"))) {
+        if (auto* tabs = guide->findChild<QTabWidget*>(QStringLiteral("SSTHelp")))
+            tabs->setCurrentIndex(2);
+        if (auto* keyword = guide->findChild<QLineEdit*>(QStringLiteral("txtKeyWord")))
+            type(keyword, QStringLiteral("walk"));
+        click(guide->findChild<QPushButton*>(QStringLiteral("btnGo")));
+        auto* results = guide->findChild<QTreeWidget*>(QStringLiteral("treList_1"));
+        if (QTreeWidgetItem* last = results ? results->topLevelItem(results->topLevelItemCount() - 1) : nullptr)
+            QTest::mouseClick(results->viewport(), Qt::LeftButton, {}, results->visualItemRect(last).center());
+        save(guide, folder, QStringLiteral("user-guide-search.png"));
+    }
+    if (QWidget* manual = window.window(QStringLiteral("SBdocFrm"))) {
+        for (int press = 0; press < 10; ++press)
+            click(manual->findChild<QPushButton*>(QStringLiteral("nextButton")));
+        manual->resize(manual->width(), 1000);
+        save(manual, folder, QStringLiteral("manual-page-10.png"));
     }
 
     // The one question expected is the offer of a PDF where there is no printer.
