@@ -106,11 +106,12 @@ click "$main" 400 252  # "I  have read the disclaimer", centred at the disclaime
 open_from_toolbar 49 "List of Table(s) in Basin.mdb" 820 700 >/dev/null  # Open Table
 wait_for 10 "the project database was not opened" logged "$database"
 step "opened $database"
-viewer=$(open_from_toolbar 180 "Excerpt from Manual for Erosion and Sediment Control in Arvenna" 820 0)
+# The toolbar's "Information" button: left 3020 twips (201 pixels), 25 pixels wide.
+viewer=$(open_from_toolbar 213 "Excerpt from Manual for Erosion and Sediment Control in Arvenna" 820 0)
 click "$viewer" 64 632  # ">"
 wait_for 10 "the first manual page was not opened" logged /usr/share/tellum/docs/page1.gif
 step "opened /usr/share/tellum/docs/page1.gif"
-click "$main" 154 20  # Help
+click "$main" 187 20  # Help: left 2630 twips (175 pixels), 25 pixels wide
 wait_for 10 "the guide's first page was not opened" logged /usr/share/tellum/Help/Main.html
 step "opened /usr/share/tellum/Help/Main.html"
 
