@@ -1,5 +1,8 @@
+#include "store/DatabaseLock.h"
+#include "ui/BasinRecords.h"
 #include "ui/MainFrm.h"
 #include "ui/Presenter.h"
+#include "ui/Services.h"
 #include "ui/frmSplash.h"
 
 #include <QApplication>
@@ -10,6 +13,12 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(ui::applicationTitle());
+
+    // One Tellum per project database: a second one says so and ends here,
+    // before anything opens the database.
+    store::DatabaseLock lock(ui::programFolder());
+    if (!ui::takeDatabaseLock(lock))
+        return 1;
 
     // The splash opens first; after its wait the main window is shown, its
     // load sequence runs, and the Project Number box takes the focus.

@@ -34,8 +34,10 @@ SizingResult sizeBasin(double requiredVolume, double slope, int depth)
     const int n = 100 * depth;
     r.slices = n;
     r.run = slope * d;
-    if (n <= 0 || !std::isfinite(vs) || !std::isfinite(r.run))
+    if (n <= 0 || !std::isfinite(vs) || !std::isfinite(r.run)) {
+        r.overflow = true;
         return r;
+    }
 
     const double step = r.run / n;  // widening of each side per slice
     const double dh = d / n;        // slice height
@@ -48,6 +50,10 @@ SizingResult sizeBasin(double requiredVolume, double slope, int depth)
     const double a = 2.0 * n;
     const double b = 6 * step * sumM;
     const double c = 4 * step * step * sumM2 - vs / dh;
+    if (!std::isfinite(c) || !std::isfinite(b * b - 4 * a * c)) {
+        r.overflow = true;
+        return r;
+    }
     double width = 0;
     if (4 * a * c < b * b)
         width = (-b + std::sqrt(b * b - 4 * a * c)) / (2 * a);
@@ -74,8 +80,11 @@ SizingResult sizeBasin(double requiredVolume, double slope, int depth)
     r.accuracy = larger == 0 ? 0 : smaller / larger;
 
     if (!std::isfinite(r.volume) || !std::isfinite(r.accuracy) || r.widthText.empty() || r.lengthText.empty() ||
-        r.topWidthText.empty() || r.topLengthText.empty())
-        return undefinedSizing(n, r.run);
+        r.topWidthText.empty() || r.topLengthText.empty()) {
+        SizingResult undefined = undefinedSizing(n, r.run);
+        undefined.overflow = true;
+        return undefined;
+    }
 
     r.percentText = "Actual Volume: " + formatPattern(r.volume, pattern::volume) +
                     "    Required Volume: " + generalText(vs) +

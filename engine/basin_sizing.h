@@ -19,6 +19,9 @@ struct SizingResult {
     // under the square root, or any other non-finite value); the texts are
     // then empty and the caller leaves its outputs unchanged.
     bool defined = false;
+    // True when the inputs are too large for the arithmetic (a result or an
+    // intermediate value is not a finite number): such inputs are refused.
+    bool overflow = false;
 
     int slices = 0;       // N = 100 x depth
     double run = 0;       // z x depth, the horizontal extent of one inner slope

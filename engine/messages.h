@@ -33,6 +33,19 @@ std::string rowBelowMinimum(float minimumHeight);
 // "Error: " + description + ". Please, reenter your numbers."
 std::string lengthConversionError(std::string_view description);
 
+// The question before the basin on screen is replaced or discarded while it
+// has changes that are not stored, naming the basin by what it has of its
+// project and basin number: "Basin B-7 of project STP-0001(23) has changes
+// that are not stored. Store them first?"
+std::string unsavedChanges(std::string_view projectNumber, std::string_view basinNumber);
+inline constexpr std::string_view kUnsavedChangesTitle = "Changes not stored";
+
+// A second Tellum started on a project database that one already works on.
+std::string alreadyOpen(std::string_view folder);
+
+// Today's backup copy of the project database could not be made.
+std::string backupFailed(std::string_view reason);
+
 }  // namespace engine::msg
 
 #endif  // ENGINE_MESSAGES_H

@@ -2,6 +2,8 @@
 
 #include "engine/number_text.h"
 
+#include <cmath>
+
 namespace engine {
 
 double storageVolume(double areaAcres) { return areaAcres * kStorageCyPerAcre * kCubicFeetPerYard; }
@@ -11,6 +13,13 @@ double cleanOutVolume(double areaAcres) { return areaAcres * kCleanOutCyPerAcre 
 double twoYearDischarge(double c, double i, double a) { return roundByPattern(c * i * a, pattern::q2); }
 
 double twentyFiveYearDischarge(double c, double i, double a) { return roundByPattern(c * i * a, pattern::q25); }
+
+bool volumesAreFinite(double areaAcres)
+{
+    return std::isfinite(storageVolume(areaAcres)) && std::isfinite(cleanOutVolume(areaAcres));
+}
+
+bool dischargeIsFinite(double c, double i, double a) { return std::isfinite(c * i * a); }
 
 bool isAcceptedCFactor(double c) { return c < 1; }
 

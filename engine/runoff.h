@@ -23,6 +23,12 @@ double cleanOutVolume(double areaAcres);
 double twoYearDischarge(double c, double i, double a);         // Q2, "######0.00"
 double twentyFiveYearDischarge(double c, double i, double a);  // Q25, "#######0.00"
 
+// Whether the volumes of an area and a discharge C x I x A are finite numbers.
+// An entry that would make one of them infinite is refused like text that is
+// not a number, so that no result is ever left without a number to show.
+bool volumesAreFinite(double areaAcres);
+bool dischargeIsFinite(double c, double i, double a);
+
 // The runoff coefficient must be below 1; exactly 1 is refused.
 bool isAcceptedCFactor(double c);
 

@@ -14,11 +14,41 @@ namespace col = engine::col;
 constexpr std::string_view kEndOfLine = "\r\n";
 constexpr std::string_view kIndent = "                    ";  // the 20-column margin
 
-// F(column): the stored value's text, or the empty text for null.
-std::string_view field(const engine::BasinDesign& design, int column)
+// A line break inside a stored text: CR LF, CR, LF, or the Unicode line and
+// paragraph separators (UTF-8). Gives its length in bytes at pos, or 0.
+std::size_t lineBreakAt(std::string_view text, std::size_t pos)
+{
+    if (text[pos] == '\r')
+        return pos + 1 < text.size() && text[pos + 1] == '\n' ? 2 : 1;
+    if (text[pos] == '\n')
+        return 1;
+    if (text.substr(pos, 3) == "\xE2\x80\xA8" || text.substr(pos, 3) == "\xE2\x80\xA9")
+        return 3;
+    return 0;
+}
+
+// F(column): the stored value's text, or the empty text for null. A text
+// typed on several lines keeps its place on its report line: each line
+// break in it becomes one blank, so every line of the file ends in CR LF.
+std::string field(const engine::BasinDesign& design, int column)
 {
     const auto& value = design[column];
-    return value ? std::string_view(*value) : std::string_view();
+    if (!value)
+        return {};
+    const std::string_view text = *value;
+    if (text.find_first_of("\r\n\xE2") == std::string_view::npos)
+        return std::string(text);
+    std::string line;
+    line.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size();) {
+        if (const std::size_t length = lineBreakAt(text, pos)) {
+            line += ' ';
+            pos += length;
+        } else {
+            line += text[pos++];
+        }
+    }
+    return line;
 }
 
 class Lines {

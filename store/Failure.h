@@ -44,13 +44,14 @@
 //                               since it was loaded; nothing was written
 //   9014  kDeletedByAnother     the record was deleted by another designer
 //                               since it was loaded; nothing was written
-//   9015  kConnectionFailed     the office database server could not be
+//   9015  kBackupFailed         the daily backup's folder could not be made
+//   9016  kConnectionFailed     the office database server could not be
 //                               reached, refused the login or the database, or
 //                               dropped the connection; the description names
 //                               the server and gives the reason
-//   9016  kConnectionFileInvalid  basin.pgconnect cannot be read, holds no
+//   9017  kConnectionFileInvalid  basin.pgconnect cannot be read, holds no
 //                               connection string, or holds a password
-//   9017  kServerError          an error reported by the office database
+//   9018  kServerError          an error reported by the office database
 //                               server; its SQLSTATE is the failure's code
 
 #include <QString>
@@ -77,9 +78,10 @@ inline constexpr int kRecordWithoutDate = 9011;
 inline constexpr int kFileNotWritable = 9012;
 inline constexpr int kChangedByAnother = 9013;
 inline constexpr int kDeletedByAnother = 9014;
-inline constexpr int kConnectionFailed = 9015;
-inline constexpr int kConnectionFileInvalid = 9016;
-inline constexpr int kServerError = 9017;
+inline constexpr int kBackupFailed = 9015;
+inline constexpr int kConnectionFailed = 9016;
+inline constexpr int kConnectionFileInvalid = 9017;
+inline constexpr int kServerError = 9018;
 }  // namespace err
 
 struct Failure {

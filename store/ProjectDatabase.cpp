@@ -2,7 +2,9 @@
 
 #include "engine/number_text.h"
 #include "store/Backend.h"
+#include "store/DailyBackup.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -185,6 +187,18 @@ Status validTableName(const QString& name)
 
 }  // namespace
 
+QVariantList storedForm(const engine::BasinDesign& design)
+{
+    QVariantList values;
+    values.reserve(engine::kColumnCount);
+    for (int c = 0; c < engine::kColumnCount; ++c) {
+        const auto value = storedValue(c, design[c]);
+        // A refused text is kept apart from every value a column can hold.
+        values << (value ? *value : QVariant(QStringList{QStringLiteral("refused"), QString::fromStdString(*design[c])}));
+    }
+    return values;
+}
+
 namespace detail {
 
 QString quoted(const QString& name)
@@ -268,6 +282,28 @@ Failure ProjectDatabase::engineFailure(const QSqlError& error)
     return failure;
 }
 
+Result<QString> ProjectDatabase::backUpDaily(const QDate& today)
+{
+    // The office database is backed up by its server's administrator.
+    if (isServer())
+        return QString();
+    if (const Status opened = open(); !opened)
+        return opened.failure();
+    const DailyBackup backups(m_filePath);
+    const QString copy = backups.fileFor(today);
+    if (QFileInfo::exists(copy))
+        return QString();
+    if (!QDir().mkpath(backups.folder()))
+        return Failure{err::kBackupFailed, QStringLiteral("The folder %1 could not be made").arg(backups.folder())};
+    QSqlQuery query(m_db);
+    query.prepare(QStringLiteral("VACUUM INTO ?"));
+    query.addBindValue(copy);
+    if (!query.exec())
+        return engineFailure(query.lastError());
+    backups.prune();
+    return copy;
+}
+
 // --- Tables ---
 
 Result<QStringList> ProjectDatabase::tableNames()
@@ -300,6 +336,7 @@ Status ProjectDatabase::createTable(const QString& name)
         return valid;
     if (const Status opened = open(); !opened)
         return opened;
+    beforeWrite();
     QStringList columns;
     for (int c = 0; c < engine::kColumnCount; ++c)
         columns << quoted(columnName(c)) + QLatin1Char(' ') + m_backend->columnType(columnType(c));
@@ -315,6 +352,7 @@ Status ProjectDatabase::dropTable(const QString& name)
 {
     if (const Status opened = open(); !opened)
         return opened;
+    beforeWrite();
     QSqlQuery query(m_db);
     if (!query.exec(QStringLiteral("DROP TABLE %1").arg(quoted(name))))
         return engineFailure(query.lastError());
@@ -558,6 +596,7 @@ Result<int> ProjectDatabase::appendRecord(const engine::BasinDesign& design)
     if (!values)
         return values.failure();
     const QString placeholders = QStringList(engine::kColumnCount, QStringLiteral("?")).join(QLatin1String(", "));
+    beforeWrite();
     const auto written =
         writeInTransaction(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3) RETURNING %4, %5")
                                .arg(m_quotedTable, columnList(), placeholders, m_backend->keyColumn(),
@@ -602,6 +641,7 @@ Status ProjectDatabase::updateRecord(int position, const engine::BasinDesign& de
         condition += QStringLiteral(" AND %1 = ?").arg(m_backend->stampExpression());
         bound << row.stamp;
     }
+    beforeWrite();
     const auto written = writeInTransaction(QStringLiteral("UPDATE %1 SET %2%3 WHERE %4 RETURNING %5")
                                                 .arg(m_quotedTable, assignments.join(QLatin1String(", ")),
                                                      m_backend->stampAssignment(), condition,
@@ -626,6 +666,7 @@ Status ProjectDatabase::deleteRecord(int position)
         condition += QStringLiteral(" AND %1 = ?").arg(m_backend->stampExpression());
         bound << row.stamp;
     }
+    beforeWrite();
     const auto written = writeInTransaction(
         QStringLiteral("DELETE FROM %1 WHERE %2 RETURNING %3").arg(m_quotedTable, condition, m_backend->keyColumn()),
         bound);
@@ -658,6 +699,7 @@ Result<int> ProjectDatabase::copyTableFrom(ProjectDatabase& source, const QStrin
         return valid.failure();
     if (const Status opened = open(); !opened)
         return opened.failure();
+    beforeWrite();
     if (!m_db.transaction())
         return engineFailure(m_db.lastError());
     const auto fail = [this](const Failure& failure) {

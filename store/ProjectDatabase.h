@@ -49,6 +49,9 @@
 #include <QStringList>
 #include <QVariantList>
 
+#include <QDate>
+
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -72,6 +75,12 @@ struct RecordId {
 // never offered to the designer.
 bool isSystemTableName(const QString& name);
 
+// The values a design is written as, column by column (a Single as its 32-bit
+// value, a date as the day it names); a text its column cannot take stays as
+// that text. Two designs with equal stored forms write the same record, so
+// this is what tells whether the basin on screen differs from the stored one.
+QVariantList storedForm(const engine::BasinDesign& design);
+
 class ProjectDatabase {
 public:
     static constexpr const char* kFileName = "basin.mdb";
@@ -92,11 +101,23 @@ public:
     // Where the tables live: "office database basins on db1", or the file's path.
     QString location() const;
 
-    // Opens the file. The table operations below open it themselves when it is
-    // not open yet, so a file that appears later is found then.
+    // Opens the file, or connects to the server. The table operations below
+    // open it themselves when it is not open yet, so a file that appears later
+    // is found then; a connection the server dropped is opened afresh.
     Status open();
     void close();
     bool isOpen() const { return m_db.isOpen(); }
+
+    // Run before every change written to the database (a table created or
+    // dropped, a record stored, updated or deleted), before the change itself.
+    void setBeforeWrite(std::function<void()> hook) { m_beforeWrite = std::move(hook); }
+
+    // Today's copy of the database, made by SQLite itself (VACUUM INTO) into
+    // DailyBackup's folder when there is none for the day yet; the oldest
+    // copies beyond DailyBackup::kKept are removed. Gives the copy's path, or
+    // the empty text when today's copy was already there. The office database
+    // gets no copy: its server's administrator backs it up.
+    Result<QString> backUpDaily(const QDate& today);
 
     // --- Tables ---
 
@@ -179,8 +200,15 @@ private:
     // Why an update or delete of the record at a position touched no row.
     Failure conflict(int position);
 
+    void beforeWrite() const
+    {
+        if (m_beforeWrite)
+            m_beforeWrite();
+    }
+
     QString m_filePath;
     QString m_connectionName;
+    std::function<void()> m_beforeWrite;
     std::unique_ptr<detail::Backend> m_backend;
     QSqlDatabase m_db;
     bool m_connectionLost = false;

@@ -1,10 +1,13 @@
 #include "ui/BasinRecords.h"
 
+#include "engine/messages.h"
 #include "engine/number_text.h"
 #include "reports/TextReport.h"
 #include "ui/Presenter.h"
 #include "ui/Services.h"
 #include "ui/Text.h"
+
+#include <QDir>
 
 #include <cmath>
 
@@ -63,6 +66,14 @@ QString tableErrorText(const store::Failure& failure)
            QString::number(failure.number);
 }
 
+bool takeDatabaseLock(store::DatabaseLock& lock)
+{
+    if (lock.tryLock())
+        return true;
+    showMessage(nullptr, Icon::Warning, qs(engine::msg::alreadyOpen(ss(QDir::toNativeSeparators(lock.folder())))));
+    return false;
+}
+
 void showTableError(QWidget* parent, const store::Failure& failure)
 {
     showMessage(parent, Icon::Error, tableErrorText(failure));
@@ -71,6 +82,22 @@ void showTableError(QWidget* parent, const store::Failure& failure)
 BasinRecords::BasinRecords(RecordHost& host, const QString& programFolder)
     : m_host(host), m_programFolder(programFolder), m_db(programFolder), m_displayColumn(col::BasinNumber)
 {
+    m_db.setBeforeWrite([this] { backUpBeforeWrite(); });
+}
+
+// Today's copy of the database before the day's first change. A copy that
+// cannot be made is reported once a run; the change goes on.
+void BasinRecords::backUpBeforeWrite()
+{
+    const QDate today = services().today();
+    if (m_backupDay == today)
+        return;
+    m_backupDay = today;
+    const auto made = m_db.backUpDaily(today);
+    if (!made && !m_backupFailureShown) {
+        m_backupFailureShown = true;
+        showMessage(parent(), Icon::Warning, qs(engine::msg::backupFailed(ss(made.failure().description))));
+    }
 }
 
 void BasinRecords::start(const QString& displayField)
@@ -99,7 +126,10 @@ void BasinRecords::setEntries(const QStringList& entries)
 {
     m_entries = entries;
     m_host.setRecordList(m_entries);
+    selectCurrentEntry();
 }
+
+void BasinRecords::selectCurrentEntry() { m_host.selectRecordEntry(m_position.value_or(-1)); }
 
 void BasinRecords::refillList()
 {
@@ -159,6 +189,7 @@ store::Status BasinRecords::useCreatedTable(const QString& name)
     buttons.newBasin = true;
     setButtons(buttons);
     setEntries({});
+    markScreenSaved();
     return m_db.openTable(name);
 }
 
@@ -173,6 +204,7 @@ store::Status BasinRecords::openTable(const QString& name)
     m_activeTable = name;
     disableRecordActions();
     clearBasin(Clearing::OpenedTable);
+    markScreenSaved();
     setEntries({});
     if (const store::Status opened = m_db.openTable(name); !opened)
         return opened;
@@ -226,8 +258,14 @@ void BasinRecords::chooseDisplayField(const QString& columnName)
 void BasinRecords::loadRecord(int entry)
 {
     m_host.guideAfterLoad();
-    // Until the load is complete, the screen is not the record at 'entry'.
+    // Until the load is complete, the screen is not the record at 'entry'. A
+    // load that fails leaves what it loaded, which holds nothing the designer
+    // typed: that is the saved state too.
     disableRecordActions();
+    struct MarkSaved {
+        BasinRecords& records;
+        ~MarkSaved() { records.markScreenSaved(); }
+    } markSaved{*this};
     const auto design = m_db.record(entry);
     if (!design) {
         showLoadFailure(parent(), design.failure());
@@ -255,12 +293,34 @@ void BasinRecords::loadRecord(int entry)
 
 void BasinRecords::newBasin()
 {
+    if (!confirmReplacingBasin())
+        return;
     m_host.hideRecordCover();
     clearBasin(Clearing::NewBasin);
     m_host.selectTab(1);
     m_position.reset();
+    selectCurrentEntry();
     setButtons({.newBasin = false, .storeBasin = true, .update = false, .remove = false});
     m_host.setGuidance(kNewBasinGuidance);
+    markScreenSaved();
+}
+
+bool BasinRecords::hasUnsavedChanges() const { return store::storedForm(screenDesign()) != m_savedForm; }
+
+void BasinRecords::markScreenSaved() { m_savedForm = store::storedForm(screenDesign()); }
+
+bool BasinRecords::confirmReplacingBasin(QWidget* questionParent)
+{
+    if (!hasUnsavedChanges())
+        return true;
+    const QString text = qs(engine::msg::unsavedChanges(ss(m_host.columnText(col::ProjectNumber)),
+                                                        ss(m_host.columnText(col::BasinNumber))));
+    switch (askStoreFirst(questionParent ? questionParent : parent(), qs(engine::msg::kUnsavedChangesTitle), text)) {
+    case StoreChoice::Store: return saveBasin();
+    case StoreChoice::Discard: return true;
+    case StoreChoice::Cancel: break;
+    }
+    return false;
 }
 
 engine::BasinDesign BasinRecords::screenDesign() const
@@ -278,10 +338,11 @@ bool BasinRecords::storeNewBasin()
         showWriteFailure(parent(), stored.failure(), true);
         return false;
     }
-    RecordButtons buttons = m_buttons;
-    buttons.storeBasin = false;
-    buttons.newBasin = true;
-    setButtons(buttons);
+    // The stored basin is now the current record: updating and deleting act on
+    // it, and storing it again is not offered.
+    m_position = *stored;
+    setButtons({.newBasin = true, .storeBasin = false, .update = true, .remove = true});
+    markScreenSaved();
     showMessage(parent(), Icon::Information, kStored);
     refillList();
     return true;
@@ -297,6 +358,7 @@ bool BasinRecords::updateBasin()
         showWriteFailure(parent(), updated.failure(), false);
         return false;
     }
+    markScreenSaved();
     showMessage(parent(), Icon::Information, kUpdated);
     return true;
 }
@@ -319,13 +381,7 @@ void BasinRecords::deleteBasin()
     refillList();
 }
 
-void BasinRecords::saveBasin()
-{
-    if (m_buttons.update)
-        updateBasin();
-    else
-        storeNewBasin();
-}
+bool BasinRecords::saveBasin() { return m_buttons.update ? updateBasin() : storeNewBasin(); }
 
 // ---------------------------------------------------------------------------
 // The report

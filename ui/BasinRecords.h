@@ -7,16 +7,29 @@
 // the text report. The main window shows all of it through RecordHost; the
 // table windows (newTableForm, tableListFrm) reach the database through it.
 //
-// "Update Basin" and "Delete Basin" act only on a record loaded from the list:
-// they are disabled after a table is created or opened, after a deletion and
-// after a failed load, until an entry of the list is loaded. Making the report
-// moves no record.
+// "Update Basin" and "Delete Basin" act only on a record loaded from the list
+// or just stored: they are disabled after a table is created or opened, after
+// a deletion and after a failed load. A stored basin becomes the current
+// record, so a second "Save Basin" updates it instead of storing it twice.
+// Making the report moves no record.
+//
+// The basin on screen is compared with what was last loaded, stored, updated
+// or cleared, column by column as the store would write it; before an action
+// replaces or discards a basin with changes that are not stored, the designer
+// is asked whether to store it first (confirmReplacingBasin).
+//
+// Before the first change a day writes to the database, a daily backup copy
+// of it is made; one that fails is reported once per run and does not stop the
+// change.
 
+#include "store/DatabaseLock.h"
 #include "store/ProjectDatabase.h"
 #include "ui/RecordHost.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
 
 #include <optional>
 
@@ -29,6 +42,11 @@ namespace ui {
 // title. The display-field choice uses it too.
 QString tableErrorText(const store::Failure& failure);
 void showTableError(QWidget* parent, const store::Failure& failure);
+
+// Takes the lock of the project database's folder. When another Tellum holds
+// it, says so (which folder, and that its window is still open) and gives
+// false: the program then ends without touching the database.
+bool takeDatabaseLock(store::DatabaseLock& lock);
 
 class BasinRecords {
 public:
@@ -74,19 +92,31 @@ public:
 
     // --- Records ---
 
+    // Whether the basin on screen differs from what was last loaded, stored,
+    // updated or cleared.
+    bool hasUnsavedChanges() const;
+    // The screen as it is now is the saved state (the end of the start-up).
+    void markScreenSaved();
+    // Asked before an action replaces or discards the basin on screen: when it
+    // has changes that are not stored, asks whether to store it first. True
+    // when the action may go on: nothing to store, the changes discarded, or
+    // "Save Basin" succeeded. parent: the window the question belongs to.
+    bool confirmReplacingBasin(QWidget* questionParent = nullptr);
+
     // The display-field chooser: the list shows the named column.
     void chooseDisplayField(const QString& columnName);
     // A click on entry 'entry' of the record list loads that record.
     void loadRecord(int entry);
-    // "New Basin", "Store New Basin", "Update Basin", "Delete Basin". Store and
-    // update give whether the record was written.
+    // "New Basin" (asking first about unstored changes), "Store New Basin",
+    // "Update Basin", "Delete Basin". Store and update give whether the record
+    // was written.
     void newBasin();
     bool storeNewBasin();
     bool updateBasin();
     void deleteBasin();
     // The toolbar's "Save Basin": update when "Update Basin" is enabled,
-    // otherwise store.
-    void saveBasin();
+    // otherwise store. Gives whether the basin was written.
+    bool saveBasin();
 
     // "View Report": writes report.txt from the open table and opens it.
     void viewReport();
@@ -101,6 +131,9 @@ private:
     // Re-reads the list from the open table; shows the failure if any.
     void refillList();
     void setEntries(const QStringList& entries);
+    // The list's selection shows the current record, or nothing.
+    void selectCurrentEntry();
+    void backUpBeforeWrite();
     QWidget* parent() const { return m_host.hostWindow(); }
 
     RecordHost& m_host;
@@ -112,6 +145,9 @@ private:
     QString m_displayChoice;
     int m_displayColumn = 0;
     std::optional<int> m_position;
+    QVariantList m_savedForm;  // the stored form of the screen when last saved
+    QDate m_backupDay;         // the day of the last backup attempt
+    bool m_backupFailureShown = false;
 };
 
 }  // namespace ui

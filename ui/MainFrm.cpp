@@ -34,6 +34,7 @@
 #include <QFocusEvent>
 #include <QFrame>
 #include <QGridLayout>
+#include <QKeySequence>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -116,6 +117,25 @@ QFont pageFont(QFont font)
 
 QString general(double value) { return qs(engine::generalText(value)); }
 
+// A box that limits typing still takes a longer text written by the program
+// (a stored value, a copy from a parallel box) whole, so that nothing the
+// designer did not type is cut; its limit returns once it holds a shorter
+// text again.
+void writeLimitedBox(QLineEdit* box, const QString& text)
+{
+    const char* kLimit = "typingLimit";
+    if (!box->property(kLimit).isValid())
+        box->setProperty(kLimit, box->maxLength());
+    const int limit = qMax(box->property(kLimit).toInt(), int(text.size()));
+    if (limit >= box->maxLength()) {
+        box->setMaxLength(limit);
+        box->setText(text);
+    } else {
+        box->setText(text);
+        box->setMaxLength(limit);
+    }
+}
+
 // The text colour of a box (the blue mark of a designer's overwrite).
 void setTextColour(QLineEdit* box, const QColor& colour)
 {
@@ -183,6 +203,27 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& tex
     return button;
 }
 
+// The desktop's usual shortcut of a command the designer repeats, named in
+// its tooltip: "Save Basin (Ctrl+S)". A desktop that defines none for the
+// command gets the common one.
+void setShortcut(QAbstractButton* button, QKeySequence::StandardKey key)
+{
+    QKeySequence sequence(key);
+    if (sequence.isEmpty()) {
+        switch (key) {
+        case QKeySequence::Open: sequence = QKeySequence(Qt::CTRL | Qt::Key_O); break;
+        case QKeySequence::Save: sequence = QKeySequence(Qt::CTRL | Qt::Key_S); break;
+        case QKeySequence::New: sequence = QKeySequence(Qt::CTRL | Qt::Key_N); break;
+        case QKeySequence::Quit: sequence = QKeySequence(Qt::CTRL | Qt::Key_Q); break;
+        case QKeySequence::HelpContents: sequence = QKeySequence(Qt::Key_F1); break;
+        default: return;
+        }
+    }
+    button->setShortcut(sequence);
+    button->setToolTip(button->toolTip() + QStringLiteral(" (") + sequence.toString(QKeySequence::NativeText) +
+                       QLatin1Char(')'));
+}
+
 QGridLayout* pageGrid(QWidget* page)
 {
     page->setFont(pageFont(page->font()));
@@ -243,14 +284,15 @@ void MainFrm::buildToolbar()
         const char* caption;
         int left;
         QStyle::StandardPixmap icon;
+        QKeySequence::StandardKey key = QKeySequence::UnknownKey;
     };
     const Tool tools[] = {
         {"newButton", "Create Table", 60, QStyle::SP_FileIcon},
-        {"LoadFile", "Open Table", 430, QStyle::SP_DialogOpenButton},
-        {"SaveFile", "Save Basin", 840, QStyle::SP_DialogSaveButton},
+        {"LoadFile", "Open Table", 430, QStyle::SP_DialogOpenButton, QKeySequence::Open},
+        {"SaveFile", "Save Basin", 840, QStyle::SP_DialogSaveButton, QKeySequence::Save},
         {"viewButton", "View Report", 1250, QStyle::SP_FileDialogDetailedView},
-        {"exitCmd", "Exit", 1613, QStyle::SP_DialogCloseButton},
-        {"HelpFile", "Help", 2010, QStyle::SP_DialogHelpButton},
+        {"exitCmd", "Exit", 1613, QStyle::SP_DialogCloseButton, QKeySequence::Quit},
+        {"HelpFile", "Help", 2010, QStyle::SP_DialogHelpButton, QKeySequence::HelpContents},
         {"SoftBttn1", "Information", 2400, QStyle::SP_MessageBoxInformation},
         {"aboutButton", "About", 2780, QStyle::SP_FileDialogInfoView},
     };
@@ -263,6 +305,8 @@ void MainFrm::buildToolbar()
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);
         button->setAutoRaise(true);
         button->setGeometry(twips(tool.left, 120, 375, 375));
+        if (tool.key != QKeySequence::UnknownKey)
+            setShortcut(button, tool.key);
         m_toolButtons.push_back(button);
     }
     connect(m_toolButtons[0], &QToolButton::clicked, this, &MainFrm::newButton_Click);
@@ -275,7 +319,7 @@ void MainFrm::buildToolbar()
     connect(m_toolButtons[6], &QToolButton::clicked, this, &MainFrm::SoftBttn1_Click);
     connect(m_toolButtons[7], &QToolButton::clicked, this, &MainFrm::aboutButton_Click);
 
-    m_expandButton = makeButton(this, QStringLiteral("expandButton"), QStringLiteral("Expand"),
+    m_expandButton = makeButton(this, QStringLiteral("expandButton"), QStringLiteral("&Expand"),
                                 QStringLiteral("Click here to maximize or to resume window view"));
     m_expandButton->setGeometry(twips(10920, 120, 735, 375));
     connect(m_expandButton, &QPushButton::clicked, this, &MainFrm::expandButton_Click);
@@ -305,8 +349,7 @@ void MainFrm::buildRecordList()
     layout->addWidget(m_DBList1, 1);
     connect(m_Combo1, &QComboBox::textActivated, this,
             [this](const QString& text) { m_records->chooseDisplayField(text); });
-    connect(m_DBList1, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { m_records->loadRecord(m_DBList1->row(item)); });
+    connect(m_DBList1, &QListWidget::itemClicked, this, &MainFrm::DBList1_Click);
 }
 
 void MainFrm::buildTabStrip()
@@ -365,18 +408,19 @@ void MainFrm::buildCommandButtons()
         int top;
     };
     const Command commands[] = {
-        {&m_summaryCmd, "summaryCmd", "Summary", "Click here for a summary display of calculated data.", 1440},
-        {&m_saveRecButton, "saveRecButton", "Update Basin", "Click here to update the basin data", 1920},
-        {&m_newBasinButton, "newBasinButton", "New Basin", "Click here to create a new basin record", 2400},
-        {&m_storeBasinButton, "storeBasinButton", "Store New Basin", "Click here to store the new basin record", 2880},
-        {&m_delBasinButton, "delBasinButton", "Delete Basin", "Click here to delete a basin record", 3360},
-        {&m_exitButton, "exitButton", "Exit", "Click here to exit from the program", 3840},
+        {&m_summaryCmd, "summaryCmd", "&Summary", "Click here for a summary display of calculated data.", 1440},
+        {&m_saveRecButton, "saveRecButton", "&Update Basin", "Click here to update the basin data", 1920},
+        {&m_newBasinButton, "newBasinButton", "&New Basin", "Click here to create a new basin record", 2400},
+        {&m_storeBasinButton, "storeBasinButton", "S&tore New Basin", "Click here to store the new basin record", 2880},
+        {&m_delBasinButton, "delBasinButton", "&Delete Basin", "Click here to delete a basin record", 3360},
+        {&m_exitButton, "exitButton", "E&xit", "Click here to exit from the program", 3840},
     };
     for (const auto& command : commands) {
         *command.button = makeButton(this, QLatin1String(command.name), QLatin1String(command.caption),
                                      QLatin1String(command.tip));
         (*command.button)->setGeometry(twips(10320, command.top, 1400, 375));
     }
+    setShortcut(m_newBasinButton, QKeySequence::New);  // acts only while the button is enabled
     connect(m_summaryCmd, &QPushButton::clicked, this, &MainFrm::summaryCmd_Click);
     connect(m_saveRecButton, &QPushButton::clicked, this, [this] { m_records->updateBasin(); });
     connect(m_newBasinButton, &QPushButton::clicked, this, [this] { m_records->newBasin(); });
@@ -618,12 +662,12 @@ void MainFrm::buildPrincipalSpillwayPage(QWidget* page)
         grid->addWidget(makeLabel(page, QLatin1String(line.unit)), row, 2);
         ++row;
     }
-    m_Do_QButton = makeButton(page, QStringLiteral("Do_QButton"), QStringLiteral("1. Click here to compute Do and Q"),
+    m_Do_QButton = makeButton(page, QStringLiteral("Do_QButton"), QStringLiteral("&1. Click here to compute Do and Q"),
                               QStringLiteral("Click here to choose the spillway's pipe size Do and its flow Q from table 6-22.1"));
     m_prinSpillWayHelpButton =
-        makeButton(page, QStringLiteral("prinSpillWayHelpButton"), QStringLiteral("2  Click here to compute L   "),
+        makeButton(page, QStringLiteral("prinSpillWayHelpButton"), QStringLiteral("&2  Click here to compute L   "),
                    QStringLiteral("Click here to compute the length of the outlet pipe L"));
-    m_QpsButton = makeButton(page, QStringLiteral("QpsButton"), QStringLiteral("3. Click here to compute Qps"),
+    m_QpsButton = makeButton(page, QStringLiteral("QpsButton"), QStringLiteral("&3. Click here to compute Qps"),
                              QStringLiteral("Click here to readjust the pipe's flow according to its length"));
     for (auto* button : {m_Do_QButton, m_prinSpillWayHelpButton, m_QpsButton})
         button->setFixedHeight(kBoxHeight + 2);
@@ -663,24 +707,36 @@ void MainFrm::buildEmergencySpillwayPage(QWidget* page)
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         return label;
     };
+    // A box with its unit after it; velocity and slope keep the table's own terms.
+    auto withUnit = [page](QLineEdit* box, const QString& unit) {
+        auto* row = new QHBoxLayout;
+        row->setSpacing(3);
+        row->addWidget(box);
+        if (!unit.isEmpty())
+            row->addWidget(makeLabel(page, unit));
+        row->addSpacing(8);
+        row->addStretch(1);
+        return row;
+    };
+    const QString cfs = QStringLiteral("cfs"), feet = QStringLiteral("ft.");
     grid->addWidget(right(QStringLiteral("Minimum emergency spillway capacity, Qes:")), 1, 0);
-    grid->addWidget(m_QesText, 1, 1);
+    grid->addLayout(withUnit(m_QesText, cfs), 1, 1);
     grid->addWidget(makeLabel(page, QStringLiteral("(Qes = Q25 - Qps)")), 1, 2, 1, 3);
     grid->addWidget(right(QStringLiteral("Q25:")), 2, 0);
-    grid->addWidget(m_Q25Text, 2, 1);
+    grid->addLayout(withUnit(m_Q25Text, cfs), 2, 1);
     grid->addWidget(right(QStringLiteral("Qps:")), 2, 2);
-    grid->addWidget(m_QpsText[1], 2, 3);
+    grid->addLayout(withUnit(m_QpsText[1], cfs), 2, 3);
     grid->addItem(new QSpacerItem(1, 6), 3, 0);
     grid->addWidget(right(QStringLiteral("Stage:")), 4, 0);
-    grid->addWidget(m_stageText, 4, 1);
+    grid->addLayout(withUnit(m_stageText, feet), 4, 1);
     grid->addWidget(right(QStringLiteral("Bottom width:")), 5, 0);
-    grid->addWidget(m_bottomWidthText, 5, 1);
+    grid->addLayout(withUnit(m_bottomWidthText, feet), 5, 1);
     grid->addWidget(right(QStringLiteral("Velocity:")), 6, 0);
-    grid->addWidget(m_velocityText, 6, 1);
+    grid->addLayout(withUnit(m_velocityText, {}), 6, 1);
     grid->addWidget(right(QStringLiteral("Slope:")), 7, 0);
-    grid->addWidget(m_slopeText, 7, 1);
+    grid->addLayout(withUnit(m_slopeText, {}), 7, 1);
     m_emSpilButton =
-        makeButton(page, QStringLiteral("emSpilButton"), QStringLiteral("Click here to compute the emergency spillway data"),
+        makeButton(page, QStringLiteral("emSpilButton"), QStringLiteral("Click here to compute the emergency s&pillway data"),
                    QStringLiteral("Click here to select data from the emergency spillway system "));
     m_emSpilButton->setFixedHeight(kBoxHeight + 4);
     grid->addWidget(m_emSpilButton, 8, 0, 1, 5, Qt::AlignLeft);
@@ -731,7 +787,13 @@ void MainFrm::buildDisclaimer()
     layout->addWidget(heading, 0, Qt::AlignHCenter);
     layout->addWidget(m_lblDisclaimer, 1);
     layout->addWidget(m_btnAccept, 0, Qt::AlignHCenter);
-    connect(m_btnAccept, &QPushButton::clicked, m_frmDisclaimer, &QWidget::hide);
+    // Enter and Space acknowledge it; it holds the focus while it covers the window.
+    m_btnAccept->setAutoDefault(true);
+    m_btnAccept->setFocus();
+    connect(m_btnAccept, &QPushButton::clicked, this, [this] {
+        m_frmDisclaimer->hide();
+        updateCovers();
+    });
 }
 
 void MainFrm::setTabOrder()
@@ -752,14 +814,7 @@ void MainFrm::connectChains()
 {
     connect(m_proNameText, &QLineEdit::textChanged, this, &MainFrm::proNameText_Change);
     connect(m_proNumText, &QLineEdit::textChanged, this, &MainFrm::proNumText_Change);
-    connect(m_descrText, &QPlainTextEdit::textChanged, this, [this] {
-        constexpr int kMaxDescription = 60;
-        const QString text = m_descrText->toPlainText();
-        if (text.size() > kMaxDescription) {
-            m_descrText->setPlainText(text.left(kMaxDescription));
-            m_descrText->moveCursor(QTextCursor::End);
-        }
-    });
+    connect(m_descrText, &QPlainTextEdit::textChanged, this, &MainFrm::descrText_Change);
     connect(m_areaAvaiText, &QLineEdit::textChanged, this, &MainFrm::areaAvaiText_Change);
     connect(m_CFactorText, &QLineEdit::textChanged, this, &MainFrm::CFactorText_Change);
     connect(m_slopeVarText, &QLineEdit::textChanged, this, &MainFrm::slopeVarText_Change);
@@ -822,12 +877,14 @@ void MainFrm::load()
         page->raise();
     m_Frame2->raise();
     m_frmDisclaimer->raise();
+    updateCovers();
+    m_records->markScreenSaved();
 }
 
 // ---------------------------------------------------------------------------
 // The shell
 
-bool MainFrm::expanded() const { return m_expandButton->text() == QStringLiteral("Retract"); }
+bool MainFrm::expanded() const { return withoutAccessKey(m_expandButton->text()) == QStringLiteral("Retract"); }
 
 void MainFrm::selectTab(int tab)
 {
@@ -850,33 +907,79 @@ void MainFrm::TabStrip1_Click(int tab)
 void MainFrm::guideCurrentPage(bool afterLoad)
 {
     switch (m_currentPage) {
-    case 0:
-        if (m_proNameText->text().isEmpty())
-            m_proNameText->setFocus();
-        else
-            m_proNumText->setFocus();
-        setGuidance(kGuidePage0);
-        break;
-    case 1:
-        m_IText->setFocus();
-        setGuidance(afterLoad ? kGuidePage1AfterLoad : kGuidePage1);
-        break;
-    case 2:
-        setGuidance(kGuidePage2);
-        break;
-    case 3:
-        m_hText->setFocus();
-        setGuidance(kGuidePage3);
-        break;
+    case 0: setGuidance(kGuidePage0); break;
+    case 1: setGuidance(afterLoad ? kGuidePage1AfterLoad : kGuidePage1); break;
+    case 2: setGuidance(kGuidePage2); break;
+    case 3: setGuidance(kGuidePage3); break;
     case 4:
         if (!afterLoad && m_Qes < 0)
             showMessage(this, Icon::Warning, qs(engine::msg::kOverDesigned));
-        m_emSpilButton->setFocus();
         setGuidance(kGuidePage4);
         break;
-    default:
-        break;
+    default: break;
     }
+    focusCurrentPage();
+}
+
+// The box a page gives the focus to: Project Number while it is empty, else
+// Basin Number; I; none; H; the emergency spillway button.
+void MainFrm::focusCurrentPage()
+{
+    QWidget* target = nullptr;
+    switch (m_currentPage) {
+    case 0: target = m_proNameText->text().isEmpty() ? m_proNameText : m_proNumText; break;
+    case 1: target = m_IText; break;
+    case 3: target = m_hText; break;
+    case 4: target = m_emSpilButton; break;
+    default: break;
+    }
+    if (target && !isCovered(target))
+        target->setFocus();
+}
+
+// ---------------------------------------------------------------------------
+// The covers: what lies under the disclaimer, or under the record cover, can
+// neither be reached with the keyboard nor hold the focus, so that nobody
+// meets a message from a box they cannot see.
+
+bool MainFrm::isCovered(const QWidget* widget) const
+{
+    if (!widget || (widget != this && !isAncestorOf(widget)))
+        return false;
+    if (disclaimerShown())
+        return widget != m_frmDisclaimer && !m_frmDisclaimer->isAncestorOf(widget);
+    if (recordCoverShown()) {
+        for (const QWidget* page : m_Frame)
+            if ((page == widget || page->isAncestorOf(widget)) && page->geometry().intersects(m_Frame2->geometry()))
+                return true;
+    }
+    return false;
+}
+
+void MainFrm::updateCovers()
+{
+    const char* kPolicy = "uncoveredFocusPolicy";
+    for (QWidget* widget : findChildren<QWidget*>()) {
+        const QVariant saved = widget->property(kPolicy);
+        if (isCovered(widget)) {
+            if (!saved.isValid() && widget->focusPolicy() != Qt::NoFocus) {
+                widget->setProperty(kPolicy, int(widget->focusPolicy()));
+                widget->setFocusPolicy(Qt::NoFocus);
+            }
+        } else if (saved.isValid()) {
+            widget->setFocusPolicy(Qt::FocusPolicy(saved.toInt()));
+            widget->setProperty(kPolicy, QVariant());
+        }
+    }
+    QWidget* focused = focusWidget();
+    if (focused && !isCovered(focused) && focused->isVisibleTo(this))
+        return;
+    // The focus leaves a covered box for the cover's own button, or for the
+    // step the record cover asks for.
+    if (disclaimerShown())
+        m_btnAccept->setFocus();
+    else if (recordCoverShown())
+        (m_newBasinButton->isEnabled() ? static_cast<QWidget*>(m_newBasinButton) : m_toolButtons[1])->setFocus();
 }
 
 void MainFrm::setActiveTableText(const QString& text) { m_statusPanel1->setText(text); }
@@ -890,19 +993,33 @@ void MainFrm::showRecordCover(const QString& help)
     m_Frame2->show();
     m_Frame2->raise();
     m_frmDisclaimer->raise();
+    updateCovers();
 }
 
-void MainFrm::hideRecordCover() { m_Frame2->hide(); }
+// The pages come out from under the cover, and the focus goes where the
+// current page puts it.
+void MainFrm::hideRecordCover()
+{
+    m_Frame2->hide();
+    updateCovers();
+    focusCurrentPage();
+}
 bool MainFrm::recordCoverShown() const { return !m_Frame2->isHidden(); }
 QString MainFrm::helpText() const { return m_helpLabel->text(); }
 bool MainFrm::disclaimerShown() const { return !m_frmDisclaimer->isHidden(); }
 
-void MainFrm::focusProjectNumber() { m_proNameText->setFocus(); }
+void MainFrm::focusProjectNumber()
+{
+    if (isCovered(m_proNameText))
+        updateCovers();
+    else
+        m_proNameText->setFocus();
+}
 
 void MainFrm::expandButton_Click()
 {
     if (!expanded()) {
-        m_expandButton->setText(QStringLiteral("Retract"));
+        m_expandButton->setText(QStringLiteral("&Retract"));
         m_TabStrip1->hide();
         showMaximized();
         for (int index = 0; index < kPageCount; ++index) {
@@ -911,7 +1028,7 @@ void MainFrm::expandButton_Click()
             page->show();
         }
     } else {
-        m_expandButton->setText(QStringLiteral("Expand"));
+        m_expandButton->setText(QStringLiteral("&Expand"));
         m_TabStrip1->show();
         showNormal();
         resize(px(kClientWidth), px(kClientHeight));
@@ -921,6 +1038,7 @@ void MainFrm::expandButton_Click()
             page->move(twipsPoint(kPageLeft, kPageTop));
         }
     }
+    updateCovers();
 }
 
 void MainFrm::resizeEvent(QResizeEvent* event)
@@ -956,6 +1074,10 @@ QWidget* MainFrm::window(const QString& name) const
 
 void MainFrm::closeEvent(QCloseEvent* event)
 {
+    if (!m_closing && !m_records->confirmReplacingBasin()) {
+        event->ignore();
+        return;
+    }
     m_closing = true;
     // Every other window is unloaded in its fixed order; one never opened is
     // skipped, and a failure of one does not stop the others.
@@ -998,7 +1120,10 @@ bool MainFrm::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+        // A box that has just been covered is not checked: its message would
+        // come from a control the designer cannot see.
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+            !isCovered(static_cast<QWidget*>(watched))) {
             if (watched == m_dateText)
                 QTimer::singleShot(0, this, &MainFrm::dateText_LostFocus);
             else if (watched == m_slopeVarText)
@@ -1027,15 +1152,63 @@ void MainFrm::dateText_LostFocus()
     m_todayDateButton->setFocus();
 }
 
+// The description takes at most its limit of typed characters: what is typed
+// beyond it, at the cursor, is dropped, and the rest of the text stays.
+void MainFrm::descrText_Change()
+{
+    const QString text = m_descrText->toPlainText();
+    const int excess = int(text.size()) - m_descrLimit;
+    if (excess <= 0)
+        return;
+    QTextCursor cursor = m_descrText->textCursor();
+    const int end = cursor.position();
+    const int from = qMax(0, end - excess);
+    cursor.setPosition(from);
+    cursor.setPosition(from + excess, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    m_descrText->setTextCursor(cursor);
+}
+
 void MainFrm::proNameText_Change() { summary()->setSummaryCaption(m_proNameText->text(), m_proNumText->text()); }
 void MainFrm::proNumText_Change() { summary()->setSummaryCaption(m_proNameText->text(), m_proNumText->text()); }
 
 // ---------------------------------------------------------------------------
 // Runoff and storage volumes
 
+// Whether an entry keeps every result it enters a finite number: both
+// volumes, both discharges and the basin's sizing, computed with the entry in
+// place of its box's value and every other operand as its box holds it. An
+// entry that does not ("1e308" acres) is refused like text that is not a
+// number, so that no result is ever left without a number to show.
+bool MainFrm::keepsResultsFinite(const QLineEdit* box, double value) const
+{
+    const bool isArea =
+        box == m_areaAvaiText || box == m_areaText || box == m_areaText2 || box == m_AText || box == m_AText2;
+    const bool isC = box == m_CFactorText || box == m_CText || box == m_CText2;
+    auto operand = [&](bool entered, const QLineEdit* own) { return entered ? std::optional(value) : numberOf(own->text()); };
+    if (isArea && !engine::volumesAreFinite(value))
+        return false;
+    const struct {
+        QLineEdit* c;
+        QLineEdit* i;
+        QLineEdit* a;
+    } rows[] = {{m_CText, m_IText, m_AText}, {m_CText2, m_IText2, m_AText2}};
+    for (const auto& row : rows) {
+        const auto c = operand(isC, row.c);
+        const auto i = operand(box == row.i, row.i);
+        const auto a = operand(isArea, row.a);
+        if (c && i && a && !engine::dischargeIsFinite(*c, *i, *a))
+            return false;
+    }
+    const auto slope = box == m_slopeVarText ? std::optional(value) : measureOf(m_slopeVarText->text());
+    const double volume = isArea ? engine::storageVolume(value) : m_VolumeAtFull;
+    return !slope || !engine::sizeBasin(volume, *slope, m_Depth).overflow;
+}
+
 void MainFrm::areaAvaiText_Change(const QString& text)
 {
-    if (!measureOf(text)) {
+    const auto area = measureOf(text);
+    if (!area || !keepsResultsFinite(m_areaAvaiText, *area)) {
         showNotNumber(this);
         selectTab(1);
         m_areaAvaiText->setFocus();
@@ -1053,7 +1226,7 @@ void MainFrm::areaAvaiText_Change(const QString& text)
 void MainFrm::CFactorText_Change(const QString& text)
 {
     const auto c = numberOf(text);
-    if (!c) {
+    if (!c || !keepsResultsFinite(m_CFactorText, *c)) {
         showNotNumber(this);
         return;
     }
@@ -1070,25 +1243,25 @@ void MainFrm::CFactorText_Change(const QString& text)
 void MainFrm::areaText_Change(const QString& text)
 {
     const auto area = measureOf(text);
-    if (!area) {
+    if (!area || !keepsResultsFinite(m_areaText, *area)) {
         showNotNumber(this);
         return;
     }
     m_VolumeAtFull = engine::storageVolume(*area);
     m_v2ResultLabel->setCaption(qs(engine::storageVolumeCaption(m_VolumeAtFull)));
-    m_areaAvaiText->setText(text);
+    writeLimitedBox(m_areaAvaiText, text);
 }
 
 void MainFrm::areaText2_Change(const QString& text)
 {
     const auto area = measureOf(text);
-    if (!area) {
+    if (!area || !keepsResultsFinite(m_areaText2, *area)) {
         showNotNumber(this);
         return;
     }
     m_VolumeAtCleanOut = engine::cleanOutVolume(*area);
     m_vcResultLabel->setCaption(qs(engine::cleanOutVolumeCaption(m_VolumeAtCleanOut)));
-    m_areaAvaiText->setText(text);
+    writeLimitedBox(m_areaAvaiText, text);
 }
 
 namespace {
@@ -1122,7 +1295,7 @@ void MainFrm::twentyFiveYearRow_Change(QLineEdit* changed)
 void MainFrm::dischargeRow_Change(const DischargeRow& row, QLineEdit* changed)
 {
     const auto own = changed == row.a ? measureOf(changed->text()) : numberOf(changed->text());
-    if (!own) {
+    if (!own || !keepsResultsFinite(changed, *own)) {
         showNotNumber(this);
         return;
     }
@@ -1136,7 +1309,7 @@ void MainFrm::dischargeRow_Change(const DischargeRow& row, QLineEdit* changed)
         *row.held = row.discharge(*operands.c, *operands.i, *operands.a);
     row.label->setCaption(qs(engine::dischargeCaption(*row.held)));
     if (changed == row.a)
-        m_areaAvaiText->setText(changed->text());
+        writeLimitedBox(m_areaAvaiText, changed->text());
     else if (changed == row.c)
         m_CFactorText->setText(changed->text());
 }
@@ -1221,7 +1394,8 @@ void MainFrm::emSpilButton_Click()
 
 void MainFrm::slopeVarText_Change(const QString& text)
 {
-    if (!measureOf(text)) {
+    const auto slope = measureOf(text);
+    if (!slope || !keepsResultsFinite(m_slopeVarText, *slope)) {
         showNotNumber(this);
         return;
     }
@@ -1408,7 +1582,7 @@ void MainFrm::setLText(const QString& text) { m_LText->setText(text); }
 QString MainFrm::QpsText() const { return m_QpsText[0]->text(); }
 void MainFrm::setQpsText(const QString& text) { m_QpsText[0]->setText(text); }
 void MainFrm::setQpsColor(const QColor& colour) { setTextColour(m_QpsText[0], colour); }
-void MainFrm::setSlopeVarText(const QString& text) { m_slopeVarText->setText(text); }
+void MainFrm::setSlopeVarText(const QString& text) { writeLimitedBox(m_slopeVarText, text); }
 QString MainFrm::QesText() const { return m_QesText->text(); }
 
 void MainFrm::setChannel(const QString& stage, const QString& bottomWidth, const QString& velocity,
@@ -1436,23 +1610,6 @@ void showTableWindow(MainFrm& main, BasinRecords& records, const QString& name)
         main.registerWindow(name, existing);
     }
     showModeless(existing);
-}
-
-// A box that limits typing still shows a longer stored value whole; its
-// limit returns once it holds a shorter text again.
-void writeLimitedBox(QLineEdit* box, const QString& text)
-{
-    const char* kLimit = "typingLimit";
-    if (!box->property(kLimit).isValid())
-        box->setProperty(kLimit, box->maxLength());
-    const int limit = qMax(box->property(kLimit).toInt(), int(text.size()));
-    if (limit >= box->maxLength()) {
-        box->setMaxLength(limit);
-        box->setText(text);
-    } else {
-        box->setText(text);
-        box->setMaxLength(limit);
-    }
 }
 
 }  // namespace
@@ -1560,6 +1717,8 @@ QString MainFrm::columnText(int column) const
 void MainFrm::setColumnText(int column, const QString& text)
 {
     if (column == engine::col::Description) {
+        // A stored description of any length shows whole; only typing is limited.
+        m_descrLimit = qMax(kDescriptionTypingLimit, int(text.size()));
         if (m_descrText->toPlainText() != text)
             m_descrText->setPlainText(text);
     } else if (column == engine::col::County) {
@@ -1589,15 +1748,39 @@ void MainFrm::setRecordList(const QStringList& entries)
     m_DBList1->addItems(entries);
 }
 
+void MainFrm::selectRecordEntry(int entry)
+{
+    const QSignalBlocker quiet(m_DBList1);
+    if (entry >= 0 && entry < m_DBList1->count())
+        m_DBList1->setCurrentRow(entry);
+    else
+        m_DBList1->setCurrentRow(-1);
+}
+
+// A click on an entry loads its record, the clicked one included, once the
+// basin on screen is stored or its changes given up; cancelled, the list shows
+// the current record again.
+void MainFrm::DBList1_Click(QListWidgetItem* item)
+{
+    const int entry = m_DBList1->row(item);
+    if (!m_records->confirmReplacingBasin()) {
+        selectRecordEntry(m_records->currentPosition().value_or(-1));
+        return;
+    }
+    selectRecordEntry(entry);
+    m_records->loadRecord(entry);
+}
+
 // Blue where the main window's Do and Q or Qps is not the design tables'
-// choice, compared in the main window's own text forms.
+// choice: Q as a number, Qps at the main window's two decimals.
 void MainFrm::markOverwrites()
 {
     const auto mainQ = numberOf(m_QText->text());
     const auto tableQ = numberOf(Table6_221::open(*this).QText()->text());
     setDoQColor(mainQ && tableQ && *mainQ == *tableQ ? colour::buttonText() : colour::designerOverwrite());
+    const auto mainQps = numberOf(m_QpsText[0]->text());
     const auto tableQps = numberOf(Table6_221b::open(*this).QpsText()->text());
-    const bool sameQps = tableQps && m_QpsText[0]->text() == qs(engine::mainCorrectedFlowText(*tableQps));
+    const bool sameQps = mainQps && tableQps && !engine::isQpsOverwrite(*mainQps, *tableQps);
     setQpsColor(sameQps ? colour::buttonText() : colour::designerOverwrite());
 }
 

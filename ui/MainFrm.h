@@ -30,6 +30,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 class QRadioButton;
 class QStatusBar;
@@ -74,6 +75,9 @@ public:
     // The focus and guidance of the current page; afterLoad gives the texts
     // used after a record is loaded (no over-design warning).
     void guideCurrentPage(bool afterLoad);
+    // Whether a control of this window lies under the disclaimer or the
+    // record cover: such a control takes no focus from the keyboard.
+    bool isCovered(const QWidget* widget) const;
 
     // Status bar: panel 1 names the active table, panel 2 guides.
     void setActiveTableText(const QString& text) override;
@@ -134,6 +138,7 @@ public:
     void guideAfterLoad() override { guideCurrentPage(true); }
     void setRecordButtons(const RecordButtons& buttons) override;
     void setRecordList(const QStringList& entries) override;
+    void selectRecordEntry(int entry) override;
     void markOverwrites() override;
 
     // The start-up focus.
@@ -159,6 +164,9 @@ private:
     void buildRecordCover();
     void buildDisclaimer();
     void setTabOrder();
+    void focusCurrentPage();
+    // Keeps covered controls out of the keyboard's reach and the focus out of them.
+    void updateCovers();
     void connectChains();
     void load();
 
@@ -168,6 +176,7 @@ private:
     void summaryCmd_Click();
     void todayDateButton_Click();
     void dateText_LostFocus();
+    void descrText_Change();
     void proNameText_Change();
     void proNumText_Change();
     void areaAvaiText_Change(const QString& text);
@@ -188,6 +197,7 @@ private:
         Caption* label;
     };
     void dischargeRow_Change(const DischargeRow& row, QLineEdit* changed);
+    bool keepsResultsFinite(const QLineEdit* box, double value) const;
     void v2ResultLabel_Change(const QString& caption);
     void vcResultLabel_Change(const QString& caption);
     void twoYearRunOffResultLabel_Change(const QString& caption);
@@ -210,6 +220,7 @@ private:
     void Do_QButton_Click();
     void prinSpillWayHelpButton_Click();
     void QpsButton_Click();
+    void DBList1_Click(QListWidgetItem* item);
     void newButton_Click();
     void LoadFile_Click();
     void HelpFile_Click();
@@ -272,6 +283,10 @@ private:
     QPushButton* m_todayDateButton = nullptr;
     QLineEdit* m_designerNameText = nullptr;
     QPlainTextEdit* m_descrText = nullptr;
+    // Typed descriptions are cut at 60 characters; a longer one written by the
+    // program (a stored record) raises the limit to its length.
+    static constexpr int kDescriptionTypingLimit = 60;
+    int m_descrLimit = kDescriptionTypingLimit;
     QLineEdit* m_areaAvaiText = nullptr;
     QLineEdit* m_CFactorText = nullptr;
     QLineEdit* m_slopeVarText = nullptr;

@@ -3,6 +3,7 @@
 #include "engine/messages.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStringList>
 
 namespace ui {
@@ -35,12 +36,27 @@ public:
         box.setDefaultButton(QMessageBox::Ok);
         return box.exec() == QMessageBox::Ok;
     }
+    StoreChoice askStoreFirst(QWidget* parent, const QString& title, const QString& text) override
+    {
+        QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent);
+        QPushButton* store = box.addButton(QStringLiteral("&Store"), QMessageBox::AcceptRole);
+        QPushButton* discard = box.addButton(QStringLiteral("&Discard"), QMessageBox::DestructiveRole);
+        QPushButton* cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+        box.setDefaultButton(store);
+        box.setEscapeButton(cancel);
+        box.exec();
+        if (box.clickedButton() == store)
+            return StoreChoice::Store;
+        return box.clickedButton() == discard ? StoreChoice::Discard : StoreChoice::Cancel;
+    }
 };
 
 MessageBoxPresenter realPresenter;
 Presenter* current = &realPresenter;
 
 }  // namespace
+
+StoreChoice Presenter::askStoreFirst(QWidget*, const QString&, const QString&) { return StoreChoice::Discard; }
 
 QString applicationTitle() { return QStringLiteral("Tellum"); }
 
@@ -63,6 +79,11 @@ bool askOkCancel(QWidget* parent, Icon icon, const QString& title, const QString
     return current->ask(parent, icon, title, text);
 }
 
+StoreChoice askStoreFirst(QWidget* parent, const QString& title, const QString& text)
+{
+    return current->askStoreFirst(parent, title, text);
+}
+
 void showNotNumber(QWidget* parent)
 {
     showMessage(parent, Icon::Exclamation, QString::fromUtf8(engine::msg::kNotNumberTitle.data(), engine::msg::kNotNumberTitle.size()),
@@ -78,6 +99,12 @@ bool RecordingPresenter::ask(QWidget*, Icon icon, const QString& title, const QS
 {
     shown.push_back({icon, title, text, true});
     return answer;
+}
+
+StoreChoice RecordingPresenter::askStoreFirst(QWidget*, const QString& title, const QString& text)
+{
+    shown.push_back({Icon::Warning, title, text, true});
+    return storeChoice;
 }
 
 QStringList RecordingPresenter::texts() const

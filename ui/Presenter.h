@@ -13,6 +13,10 @@ namespace ui {
 
 enum class Icon { None, Information, Warning, Exclamation, Error, Question };
 
+// The answers to the question asked before the basin on screen is replaced
+// while it has changes that are not stored.
+enum class StoreChoice { Store, Discard, Cancel };
+
 class Presenter {
 public:
     virtual ~Presenter() = default;
@@ -20,6 +24,10 @@ public:
     virtual void message(QWidget* parent, Icon icon, const QString& title, const QString& text) = 0;
     // A modal OK/Cancel question; true for OK.
     virtual bool ask(QWidget* parent, Icon icon, const QString& title, const QString& text) = 0;
+    // A modal question with the answers "Store", "Discard" and "Cancel". A
+    // presenter that does not know it answers Discard: the action goes on as
+    // it always did.
+    virtual StoreChoice askStoreFirst(QWidget* parent, const QString& title, const QString& text);
 };
 
 // The application's title, carried by every message that names no title.
@@ -35,6 +43,7 @@ void setPresenter(Presenter* replacement);
 void showMessage(QWidget* parent, Icon icon, const QString& title, const QString& text);
 void showMessage(QWidget* parent, Icon icon, const QString& text);  // with the application's title
 bool askOkCancel(QWidget* parent, Icon icon, const QString& title, const QString& text);
+StoreChoice askStoreFirst(QWidget* parent, const QString& title, const QString& text);
 
 // The box every numeric entry raises on text that is not a number.
 void showNotNumber(QWidget* parent);
@@ -49,10 +58,12 @@ public:
         bool question;
     };
     QVector<Shown> shown;
-    bool answer = true;  // the answer to every question
+    bool answer = true;                           // the answer to every OK/Cancel question
+    StoreChoice storeChoice = StoreChoice::Discard;  // the answer to every store-first question
 
     void message(QWidget*, Icon icon, const QString& title, const QString& text) override;
     bool ask(QWidget*, Icon icon, const QString& title, const QString& text) override;
+    StoreChoice askStoreFirst(QWidget*, const QString& title, const QString& text) override;
     QStringList texts() const;
     void clear() { shown.clear(); }
 };

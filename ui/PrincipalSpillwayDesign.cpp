@@ -220,7 +220,7 @@ PrincipalSpillwayDesign::PrincipalSpillwayDesign(SpillwayHost& host, QWidget* pa
     m_TText = makeInputBox(this, QStringLiteral("TText"), zero, 72);
     m_EText = makeInputBox(this, QStringLiteral("EText"), zero, 72);
     m_prinSpilLenText = makeDisplayBox(this, QStringLiteral("prinSpilLenText"), zero, 96);
-    m_closeButton = new QPushButton(QStringLiteral("Close"), this);
+    m_closeButton = new QPushButton(QStringLiteral("&Close"), this);
     m_closeButton->setObjectName(QStringLiteral("closeButton"));
     m_closeButton->setAutoDefault(false);
 

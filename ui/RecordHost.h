@@ -54,6 +54,8 @@ public:
     virtual void setRecordButtons(const RecordButtons& buttons) = 0;
     // The record list's entries, in record order.
     virtual void setRecordList(const QStringList& entries) = 0;
+    // Selects the record list's entry (-1: none) without loading it.
+    virtual void selectRecordEntry(int entry) = 0;
     // The blue marks of Do and Q and of Qps: blue where the main window's
     // value is not the design tables' choice.
     virtual void markOverwrites() = 0;

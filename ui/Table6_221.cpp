@@ -69,7 +69,7 @@ Table6_221::Table6_221(SpillwayHost& host, QWidget* parent) : QWidget(parent, Qt
     m_Q2Text = makeDisplayBox(this, QStringLiteral("Q2Text"), QStringLiteral("0"), 64);
     m_DoText = makeDisplayBox(this, QStringLiteral("DoText"), QStringLiteral("0"), 56);
     m_QText = makeDisplayBox(this, QStringLiteral("QText"), QStringLiteral("0"), 56);
-    m_closeButton = new QPushButton(QStringLiteral("Close"), this);
+    m_closeButton = new QPushButton(QStringLiteral("&Close"), this);
     m_closeButton->setObjectName(QStringLiteral("closeButton"));
     m_closeButton->setAutoDefault(false);
 

@@ -65,7 +65,7 @@ Table6_221b::Table6_221b(SpillwayHost& host, QWidget* parent) : QWidget(parent, 
     m_QText = makeDisplayBox(this, QStringLiteral("QText"), QStringLiteral("0"));
     m_CFText = makeDisplayBox(this, QStringLiteral("CFText"), QString());
     m_QpsText = makeDisplayBox(this, QStringLiteral("QpsText"), QString(), 96);
-    m_closeButton = new QPushButton(QStringLiteral("Close"), this);
+    m_closeButton = new QPushButton(QStringLiteral("&Close"), this);
     m_closeButton->setObjectName(QStringLiteral("closeButton"));
     m_closeButton->setAutoDefault(false);
 
@@ -149,10 +149,7 @@ void Table6_221b::computeQps()
         m_QpsText->setText(qs(engine::correctedFlowText(*q, *cf)));
 }
 
-bool Table6_221b::overwritten(double mainQps) const
-{
-    return mainQps != engine::roundByPattern(m_automaticQps, engine::pattern::qps);
-}
+bool Table6_221b::overwritten(double mainQps) const { return engine::isQpsOverwrite(mainQps, m_automaticQps); }
 
 void Table6_221b::dischargeButton_Click(int index)
 {

@@ -81,19 +81,23 @@ Table6_224::Table6_224(SpillwayHost& host, QWidget* parent) : QWidget(parent, Qt
     m_bottomWidthText = makeDisplayBox(this, QStringLiteral("bottomWidthText"), QStringLiteral("0"), 56);
     m_velocityText = makeDisplayBox(this, QStringLiteral("velocityText"), QStringLiteral("0"), 56);
     m_slopeText = makeDisplayBox(this, QStringLiteral("slopeText"), QStringLiteral("0"), 56);
-    m_closeButton = new QPushButton(QStringLiteral("Close"), this);
+    m_closeButton = new QPushButton(QStringLiteral("&Close"), this);
     m_closeButton->setObjectName(QStringLiteral("closeButton"));
     m_closeButton->setAutoDefault(false);
 
     auto* boxes = new QHBoxLayout;
-    const auto addBox = [&](const QString& caption, QLineEdit* box) {
+    // Qes carries its unit in its own text; stage and bottom width are in feet;
+    // velocity and slope keep the table's own terms.
+    const auto addBox = [&](const QString& caption, QLineEdit* box, const QString& unit = {}) {
         boxes->addWidget(new QLabel(caption, this));
         boxes->addWidget(box);
+        if (!unit.isEmpty())
+            boxes->addWidget(new QLabel(unit, this));
         boxes->addSpacing(10);
     };
     addBox(QStringLiteral("Qes"), m_QesText);
-    addBox(QStringLiteral("Stage:"), m_stageText);
-    addBox(QStringLiteral("Bottom Width"), m_bottomWidthText);
+    addBox(QStringLiteral("Stage:"), m_stageText, QStringLiteral("ft."));
+    addBox(QStringLiteral("Bottom Width"), m_bottomWidthText, QStringLiteral("ft."));
     addBox(QStringLiteral("Velocity:"), m_velocityText);
     addBox(QStringLiteral("Slope:"), m_slopeText);
     boxes->addStretch();

@@ -122,7 +122,7 @@ frmAbout::frmAbout(QWidget* parent) : QWidget(parent, Qt::Dialog), m_lookup(plat
         "For further information contact Zelt, Road Design Division, Erosion and Sediment Control Unit."));
     m_lblDisclaimer->setGeometry(twips(240, 2900, 4900, 1500));
 
-    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    m_cmdOK = new QPushButton(QStringLiteral("&OK"), this);
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
     m_cmdOK->setDefault(true);
     m_cmdOK->setGeometry(twips(5400, 3000, 1500, 420));

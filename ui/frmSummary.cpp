@@ -59,11 +59,11 @@ frmSummary::frmSummary(QWidget* parent)
     setFont(sketchFont);
 
     // The buttons in a row across the top.
-    m_printButton = new QPushButton(QStringLiteral("Print Me"), this);
+    m_printButton = new QPushButton(QStringLiteral("&Print Me"), this);
     m_printButton->setObjectName(QStringLiteral("printButton"));
-    m_topViewButton = new QPushButton(QStringLiteral("Top View"), this);
+    m_topViewButton = new QPushButton(QStringLiteral("&Top View"), this);
     m_topViewButton->setObjectName(QStringLiteral("topViewButton"));
-    m_Command1 = new QPushButton(QStringLiteral("Close Window"), this);
+    m_Command1 = new QPushButton(QStringLiteral("&Close Window"), this);
     m_Command1->setObjectName(QStringLiteral("Command1"));
     int buttonLeft = 190;
     for (QPushButton* button : {m_printButton, m_topViewButton, m_Command1}) {

@@ -30,9 +30,9 @@ frmSummaryTopView::frmSummaryTopView(QWidget* parent) : QWidget(parent, Qt::Wind
     sketchFont.setPointSize(8);
     setFont(sketchFont);
 
-    m_sideViewButton = new QPushButton(QStringLiteral("Side View"), this);
+    m_sideViewButton = new QPushButton(QStringLiteral("&Side View"), this);
     m_sideViewButton->setObjectName(QStringLiteral("sideViewButton"));
-    m_closeButton = new QPushButton(QStringLiteral("Close"), this);
+    m_closeButton = new QPushButton(QStringLiteral("&Close"), this);
     m_closeButton->setObjectName(QStringLiteral("closeButton"));
     int buttonRight = width() - 8;
     for (QPushButton* button : {m_closeButton, m_sideViewButton}) {

@@ -23,10 +23,10 @@ newTableForm::newTableForm(BasinRecords& records, QWidget* parent) : QWidget(par
     m_Text1->setObjectName(QStringLiteral("Text1"));
     m_Text1->setToolTip(QStringLiteral("Name of table for your project"));
     m_Label1->setBuddy(m_Text1);
-    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton = new QPushButton(QStringLiteral("&OK"), this);
     m_okButton->setObjectName(QStringLiteral("okButton"));
     m_okButton->setToolTip(QStringLiteral("Click here to create the table"));
-    m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
     m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
     m_cancelButton->setToolTip(QStringLiteral("Click here to cancel table creation"));
 
@@ -71,6 +71,10 @@ void newTableForm::okButton_Click()
         m_Text1->setFocus(Qt::OtherFocusReason);
         return;
     }
+    // The basin on screen is stored first, or its changes given up, before
+    // the new table is made and the screen cleared for it.
+    if (!m_records.confirmReplacingBasin(this))
+        return;
     if (const store::Status created = db.createTable(name); !created) {
         showTableError(this, created.failure());
         return;

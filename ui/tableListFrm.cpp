@@ -29,13 +29,13 @@ tableListFrm::tableListFrm(BasinRecords& records, QWidget* parent) : QWidget(par
     QFont bold = m_Label2->font();
     bold.setBold(true);
     m_Label2->setFont(bold);
-    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton = new QPushButton(QStringLiteral("&OK"), this);
     m_okButton->setObjectName(QStringLiteral("okButton"));
     m_okButton->setToolTip(QStringLiteral("Click here to open the chosen table"));
-    m_deleteButton = new QPushButton(QStringLiteral("Delete"), this);
+    m_deleteButton = new QPushButton(QStringLiteral("&Delete"), this);
     m_deleteButton->setObjectName(QStringLiteral("deleteButton"));
     m_deleteButton->setToolTip(QStringLiteral("Click here to delete highlighted table"));
-    m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
     m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
     m_cancelButton->setToolTip(QStringLiteral("Click here to cancel"));
 
@@ -87,6 +87,10 @@ void tableListFrm::List1_Click(QListWidgetItem* item) { m_Label2->setText(item->
 
 void tableListFrm::okButton_Click()
 {
+    // The basin on screen is stored first, or its changes given up, before
+    // the screen is cleared for the other table.
+    if (!m_records.confirmReplacingBasin(this))
+        return;
     if (const store::Status opened = m_records.openTable(selectedName()); !opened) {
         showTableError(this, opened.failure());
         return;

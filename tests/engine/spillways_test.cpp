@@ -99,4 +99,16 @@ TEST(CorrectedFlow, QTimesTheCorrectionFactor) {
     EXPECT_EQ(mainCorrectedFlowText(1234567.5), "1234567.50");
 }
 
+// The blue mark of Qps: the main window's value against the table's, both at two decimals.
+TEST(CorrectedFlow, OverwriteIsJudgedAtTwoDecimals) {
+    EXPECT_FALSE(isQpsOverwrite(12.2, 12.2));
+    EXPECT_FALSE(isQpsOverwrite(12.20, 12.2));
+    EXPECT_FALSE(isQpsOverwrite(23.71, 23.712));
+    EXPECT_FALSE(isQpsOverwrite(23.712, 23.712));  // a stored value with more decimals
+    EXPECT_FALSE(isQpsOverwrite(10.13, 10.126));
+    EXPECT_TRUE(isQpsOverwrite(25, 23.712));
+    EXPECT_TRUE(isQpsOverwrite(23.72, 23.712));
+    EXPECT_TRUE(isQpsOverwrite(0, 0.01));
+}
+
 }  // namespace

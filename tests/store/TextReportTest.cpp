@@ -157,6 +157,27 @@ TEST(ReportText, TwoRecordsGiveTheHeaderAndTwoBlocks)
     EXPECT_EQ(lines[32], std::string(70, '='));
 }
 
+// A text typed on several lines keeps its report line: each break is one blank.
+TEST(ReportText, LineBreaksInsideAFieldBecomeBlanks)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"North ramp\nbelow the fill", "North ramp below the fill"},
+        {"North ramp\r\nbelow the fill", "North ramp below the fill"},
+        {"North ramp\rbelow\n\nthe fill\n", "North ramp below  the fill "},
+        {"North ramp\xE2\x80\xA8" "below \xC3\xA9", "North ramp below \xC3\xA9"},
+    };
+    for (const auto& [stored, reported] : cases) {
+        engine::BasinDesign d = firstBasin();
+        d[col::Description] = stored;
+        d[col::Location] = stored;
+        const std::vector<engine::BasinDesign> records = {d};
+        const std::vector<std::string> lines = crlfLines(reports::buildReport(records).text);
+        ASSERT_EQ(lines.size(), 5u + 28u) << stored;
+        EXPECT_EQ(lines[3], "Description: " + reported);
+        EXPECT_EQ(lines[6], "                    Location: " + reported);
+    }
+}
+
 TEST(ReportText, NoRecordsGiveNoTextAndAFailure)
 {
     const reports::ReportText report = reports::buildReport({});

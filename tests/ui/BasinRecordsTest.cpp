@@ -180,7 +180,9 @@ private slots:
         f.click("storeBasinButton");
         QCOMPARE(f.presenter.texts(), QStringList{"New record has been added to the table."});
         QCOMPARE(f.presenter.shown[0].icon, Icon::Information);
-        QCOMPARE(f.recordButtons(), (QList<bool>{true, false, false, false}));
+        // The stored basin is the current record: it can be updated or deleted, not stored again.
+        QCOMPARE(f.recordButtons(), (QList<bool>{true, false, true, true}));
+        QCOMPARE(f.recordList()->currentRow(), 0);
         QCOMPARE(Fixture::entries(f.recordList()), QStringList{"B-7"});
         const engine::BasinDesign first = stored(0);
         compareScreenWith(first);
@@ -195,8 +197,10 @@ private slots:
             f.box(name)->setText(QStringLiteral("another project"));
         f.box("dateText")->setText(QStringLiteral("12/31/2025"));
         f.presenter.clear();
-        f.load(0);
-        QVERIFY(f.presenter.shown.isEmpty());
+        f.load(0);  // its changes discarded
+        QCOMPARE(f.presenter.texts(), QStringList{"The basin of project another project has changes that are not "
+                                                  "stored. Store them first?"});
+        f.presenter.clear();
         compareScreenWith(first);
         if (QTest::currentTestFailed())
             return;
@@ -257,38 +261,81 @@ private slots:
     }
 
     // A stored value longer than its box's typing limit loads and updates
-    // whole; the limit returns with "New Basin".
+    // whole; typing is still limited, and the limit returns with "New Basin".
+    void aLongStoredValueIsNotCutByTheBox_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("limit");
+        const QString longDescription = QStringLiteral("Basins B-1 to B-4 of the north ramp, below the fill,\n"
+                                                       "drained to the culvert at Sta. 12+50; ditch checks first.");
+        QTest::newRow("Description") << int(col::Description) << longDescription << 60;
+        QTest::newRow("Location") << int(col::Location) << QStringLiteral("Sta. 12+50 to 14+00, left") << 20;
+        QTest::newRow("Area") << int(col::Area) << QStringLiteral("0.1234") << 5;
+        QTest::newRow("Slope") << int(col::Slope) << QStringLiteral("2.625") << 3;
+    }
     void aLongStoredValueIsNotCutByTheBox()
     {
+        QFETCH(int, column);
+        QFETCH(QString, text);
+        QFETCH(int, limit);
         engine::BasinDesign design = basin(QStringLiteral("B-1"));
-        design[col::Area] = "0.1234";
-        design[col::Location] = "Sta. 12+50 to 14+00, left";
+        design[column] = text.toStdString();
         openTableWith({design});
         f.load(0);
-        QCOMPARE(f.box("areaAvaiText")->text(), QStringLiteral("0.1234"));
-        QCOMPARE(f.box("locationText")->text(), QStringLiteral("Sta. 12+50 to 14+00, left"));
+        QCOMPARE(screen(column), text);
         f.click("saveRecButton");
-        QCOMPARE(qs(stored(0)[col::Area]), QStringLiteral("0.1234"));
-        QCOMPARE(qs(stored(0)[col::Location]), QStringLiteral("Sta. 12+50 to 14+00, left"));
+        QCOMPARE(qs(stored(0)[column]), text);
+
+        // In a basin started afresh, typing stops at the limit.
+        f.createTable(QStringLiteral("Lot 5"));
         f.click("newBasinButton");
-        QCOMPARE(f.box("areaAvaiText")->maxLength(), 5);
-        QCOMPARE(f.box("locationText")->maxLength(), 20);
+        f.box("areaAvaiText")->setText(QStringLiteral("1"));  // the slope box opens with an area
+        QWidget* box = column == col::Description ? static_cast<QWidget*>(f.child<QPlainTextEdit>("descrText"))
+                                                  : f.box(placeOf(column));
+        if (auto* line = qobject_cast<QLineEdit*>(box))
+            line->clear();
+        else
+            static_cast<QPlainTextEdit*>(box)->clear();
+        f.presenter.clear();
+        QTest::keyClicks(box, QString(limit + 4, QLatin1Char('1')));
+        QCOMPARE(screen(column), QString(limit, QLatin1Char('1')));
+    }
+
+    // A value copied into the area box from a parallel box stays whole.
+    void anAreaTypedElsewhereIsNotCut()
+    {
+        f.createTable(QStringLiteral("Lot 4"));
+        f.click("newBasinButton");
+        f.box("areaText")->setText(QStringLiteral("1.2345"));
+        QCOMPARE(f.box("areaAvaiText")->text(), QStringLiteral("1.2345"));
+        QCOMPARE(f.box("AText2")->text(), QStringLiteral("1.2345"));
     }
 
     // A loaded pipe or Qps other than the tables' choice is marked blue.
     void aStoredOverwriteLoadsBlue_data()
     {
+        QTest::addColumn<QString>("area");
+        QTest::addColumn<QString>("intensity");
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<QString>("height");
         QTest::addColumn<QString>("q");
         QTest::addColumn<QString>("qps");
         QTest::addColumn<bool>("doQBlue");
         QTest::addColumn<bool>("qpsBlue");
-        QTest::newRow("the tables' choices") << "" << "" << false << false;
+        QTest::newRow("the tables' choices") << "2.5" << "4.1" << 7 << "9" << "" << "" << false << false;
         // Table 6-22.1 (B) then corrects the other pipe's Q: the stored Qps is not its choice either.
-        QTest::newRow("another pipe") << "24.7" << "" << true << true;
-        QTest::newRow("another Qps") << "" << "1.23" << false << true;
+        QTest::newRow("another pipe") << "2.5" << "4.1" << 7 << "9" << "24.7" << "" << true << true;
+        QTest::newRow("another Qps") << "2.5" << "4.1" << 7 << "9" << "" << "1.23" << false << true;
+        // 31.2 x .75: the accepted "23.40" is stored as 23.4 and loads as "23.4".
+        QTest::newRow("a Qps ending in 0") << "5" << "7" << 7 << "8" << "" << "" << false << false;
     }
     void aStoredOverwriteLoadsBlue()
     {
+        QFETCH(QString, area);
+        QFETCH(QString, intensity);
+        QFETCH(int, depth);
+        QFETCH(QString, height);
         QFETCH(QString, q);
         QFETCH(QString, qps);
         QFETCH(bool, doQBlue);
@@ -297,11 +344,11 @@ private slots:
         f.createTable(QStringLiteral("Lot 4"));
         f.click("newBasinButton");
         f.box("dateText")->setText(QStringLiteral("3/7/2026"));
-        f.box("areaAvaiText")->setText(QStringLiteral("2.5"));
+        f.box("areaAvaiText")->setText(area);
         f.box("CFactorText")->setText(QStringLiteral("0.5"));
-        f.box("IText")->setText(QStringLiteral("4.1"));
-        f.child<QRadioButton>("Option1_7")->click();
-        f.box("hText")->setText(QStringLiteral("9"));
+        f.box("IText")->setText(intensity);
+        f.child<QRadioButton>(qPrintable(QStringLiteral("Option1_%1").arg(depth)))->click();
+        f.box("hText")->setText(height);
         designSpillways();
         if (QTest::currentTestFailed())
             return;
@@ -316,7 +363,7 @@ private slots:
         f.openTable(QStringLiteral("Lot 4"));
         f.presenter.clear();
         f.load(1);
-        QCOMPARE(f.box("hText")->text(), QStringLiteral("9"));
+        QCOMPARE(f.box("hText")->text(), height);
         const QColor blue(0, 0, 255);
         QCOMPARE(f.box("DoText")->palette().color(QPalette::Text) == blue, doQBlue);
         QCOMPARE(f.box("QText")->palette().color(QPalette::Text) == blue, doQBlue);

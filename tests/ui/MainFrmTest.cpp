@@ -7,6 +7,7 @@
 #include "ui/Presenter.h"
 #include "ui/Text.h"
 #include "ui/SBdocFrm.h"
+#include "ui/Table6_224.h"
 #include "ui/frmHelp.h"
 #include "ui/frmSummary.h"
 #include "ui/frmSummaryTopView.h"
@@ -82,6 +83,12 @@ private:
         return {box("widthText")->text(), box("lengthText")->text(), box("totalWidthText")->text(),
                 box("totalLengthText")->text(), caption("percentLabel")};
     }
+    // The disclaimer acknowledged and the record cover lifted: a basin is open.
+    void uncover()
+    {
+        QTest::mouseClick(m_window->findChild<QPushButton*>(QStringLiteral("btnAccept")), Qt::LeftButton);
+        m_window->hideRecordCover();
+    }
     void expectOnlyNotNumberMessage()
     {
         QCOMPARE(m_presenter.shown.size(), 1);
@@ -140,6 +147,49 @@ private slots:
         QVERIFY(m_presenter.shown.isEmpty());
     }
 
+    // While a cover lies over the window, the keyboard reaches only what the
+    // cover leaves in view, and no message comes from a box nobody can see.
+    void theKeyboardStaysOutOfCoveredControls_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+        QTest::newRow("Space") << int(Qt::Key_Space);
+    }
+    void theKeyboardStaysOutOfCoveredControls()
+    {
+        QFETCH(int, key);
+        auto* accept = m_window->findChild<QPushButton*>(QStringLiteral("btnAccept"));
+        m_window->focusProjectNumber();  // as the start-up does
+        QCOMPARE(focused(), accept);
+        for (int press = 0; press < 4; ++press) {
+            QTest::keyClick(focused(), Qt::Key_Tab);
+            QCoreApplication::processEvents();
+            QCOMPARE(focused(), accept);
+        }
+        QTest::keyClick(accept, Qt::Key(key));
+        QVERIFY(!m_window->disclaimerShown());
+
+        // Under the record cover, Tab goes round the window and never into a page.
+        for (int press = 0; press < 40; ++press) {
+            QVERIFY(focused());
+            QTest::keyClick(focused(), Qt::Key_Tab);
+            QCoreApplication::processEvents();
+            QVERIFY2(!m_window->page(0)->isAncestorOf(focused()), qPrintable(focusedName()));
+        }
+        QVERIFY(m_presenter.shown.isEmpty());
+
+        // Uncovered, the page gives the focus to Project Number; covered again,
+        // the focus leaves the empty Date box without its check.
+        m_window->hideRecordCover();
+        QCOMPARE(focusedName(), QStringLiteral("proNameText"));
+        box("dateText")->setFocus();
+        m_window->showRecordCover(kOpenTable);
+        QCoreApplication::processEvents();
+        QVERIFY(!m_window->page(0)->isAncestorOf(focused()));
+        QVERIFY(m_presenter.shown.isEmpty());
+    }
+
     void everyPageFitsWithNothingClippedOrOverlapping()
     {
         QTest::mouseClick(m_window->findChild<QPushButton*>(QStringLiteral("expandButton")), Qt::LeftButton);
@@ -172,7 +222,7 @@ private slots:
                 if (auto* label = qobject_cast<QLabel*>(control); label && !label->wordWrap())
                     QVERIFY2(label->sizeHint().width() <= label->width() + 1, qPrintable(what + " is clipped"));
                 if (auto* button = qobject_cast<QPushButton*>(control))
-                    QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) + 8 <= button->width(),
+                    QVERIFY2(button->fontMetrics().horizontalAdvance(ui::withoutAccessKey(button->text())) + 8 <= button->width(),
                              qPrintable(what + " is clipped"));
                 rects << rect;
             }
@@ -183,6 +233,42 @@ private slots:
                                             .arg(index)
                                             .arg(controls[a]->objectName(), controls[b]->objectName())));
         }
+    }
+
+    // Every emergency spillway box whose unit is known shows it right after the box.
+    void emergencySpillwayBoxesShowTheirUnits_data()
+    {
+        QTest::addColumn<bool>("tableWindow");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("unit");
+        for (const auto& [name, unit] : {std::pair("QesText", "cfs"), std::pair("Q25Text", "cfs"),
+                                         std::pair("QpsText_1", "cfs"), std::pair("stageText", "ft."),
+                                         std::pair("bottomWidthText", "ft.")})
+            QTest::newRow(name) << false << name << unit;
+        QTest::newRow("table stageText") << true << "stageText" << "ft.";
+        QTest::newRow("table bottomWidthText") << true << "bottomWidthText" << "ft.";
+    }
+    void emergencySpillwayBoxesShowTheirUnits()
+    {
+        QFETCH(bool, tableWindow);
+        QFETCH(QString, name);
+        QFETCH(QString, unit);
+        QWidget* window = tableWindow ? static_cast<QWidget*>(&ui::Table6_224::open(*m_window)) : m_window->page(4);
+        window->show();
+        if (window->layout())
+            window->layout()->activate();
+        auto* field = window->findChild<QLineEdit*>(name);
+        QVERIFY(field);
+        const QRect at(field->mapTo(window, QPoint(0, 0)), field->size());
+        const QLabel* next = nullptr;
+        for (auto* label : window->findChildren<QLabel*>()) {
+            const QRect rect(label->mapTo(window, QPoint(0, 0)), label->size());
+            if (label->isVisibleTo(window) && rect.left() >= at.right() && rect.left() - at.right() < 12 &&
+                qAbs(rect.center().y() - at.center().y()) < at.height() / 2)
+                next = label;
+        }
+        QVERIFY2(next, "no label right after the box");
+        QCOMPARE(next->text(), unit);
     }
 
     // ---- The page-change rule --------------------------------------------
@@ -218,7 +304,7 @@ private slots:
         QFETCH(int, tab);
         QFETCH(QString, focus);
         QFETCH(QString, guidance);
-        m_window->hideRecordCover();
+        uncover();
         m_window->findChild<QPushButton*>(QStringLiteral("summaryCmd"))->setFocus();
         clickTab(tab);
         QCOMPARE(m_window->currentPage(), tab - 1);
@@ -229,7 +315,7 @@ private slots:
 
     void enteringProjectInformationFocusesProjectOrBasinNumber()
     {
-        m_window->hideRecordCover();
+        uncover();
         clickTab(2);
         clickTab(1);
         QCOMPARE(focusedName(), QStringLiteral("proNameText"));
@@ -242,7 +328,7 @@ private slots:
 
     void clickingTheSelectedTabChangesNothing()
     {
-        m_window->hideRecordCover();
+        uncover();
         clickTab(2);
         box("CText")->setFocus();
         m_window->setGuidance(QStringLiteral("earlier"));
@@ -266,7 +352,7 @@ private slots:
         box("QesText")->setText(QStringLiteral("7"));
         box("QesText")->setText(qes);
         QCOMPARE(m_window->Qes(), qes.toDouble());
-        m_window->hideRecordCover();
+        uncover();
         clickTab(5);
         if (warned) {
             QCOMPARE(m_presenter.shown.size(), 1);
@@ -286,13 +372,13 @@ private slots:
 
     void expandThenRetractRestoresTheTabbedView()
     {
-        m_window->hideRecordCover();
+        m_window->hideRecordCover();  // the disclaimer stays
         clickTab(3);
         const QSize normal = m_window->size();
         auto* expand = m_window->findChild<QPushButton*>(QStringLiteral("expandButton"));
         QCOMPARE(expand->toolTip(), QStringLiteral("Click here to maximize or to resume window view"));
         QTest::mouseClick(expand, Qt::LeftButton);
-        QCOMPARE(expand->text(), QStringLiteral("Retract"));
+        QCOMPARE(ui::withoutAccessKey(expand->text()), QStringLiteral("Retract"));
         QVERIFY(m_window->isMaximized());
         QVERIFY(m_window->findChild<QWidget*>(QStringLiteral("TabStrip1"))->isHidden());
         const QPoint tiled[] = {{144, 64}, {8, 288}, {544, 288}, {8, 496}, {544, 496}};
@@ -301,7 +387,7 @@ private slots:
             QCOMPARE(m_window->page(index)->pos(), tiled[index]);
         }
         QTest::mouseClick(expand, Qt::LeftButton);
-        QCOMPARE(expand->text(), QStringLiteral("Expand"));
+        QCOMPARE(ui::withoutAccessKey(expand->text()), QStringLiteral("Expand"));
         QVERIFY(!m_window->isMaximized());
         QCOMPARE(m_window->size(), normal);
         QCOMPARE(m_window->size(), QSize(801, 303));
@@ -362,7 +448,7 @@ private slots:
         type("IText2", QStringLiteral("6"));
         box("CFactorText")->setText(QStringLiteral("0.5"));
         const auto held = heldResults();
-        m_window->hideRecordCover();
+        uncover();
         clickTab(2);
         m_presenter.clear();
 
@@ -446,38 +532,55 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("backToFirstPage");
-        QTest::newRow("empty area") << "areaAvaiText" << "" << true;
-        QTest::newRow("negative area") << "areaAvaiText" << "-1" << true;
-        QTest::newRow("letters in the Vs row") << "areaText" << "abc" << false;
-        QTest::newRow("negative Vc row area") << "areaText2" << "-3" << false;
-        QTest::newRow("negative Q2 row area") << "AText" << "-2" << false;
-        QTest::newRow("letters as intensity") << "IText" << "4,5" << false;
-        QTest::newRow("empty 25-year C") << "CText2" << "" << false;
-        QTest::newRow("letters as C") << "CFactorText" << "c" << false;
-        QTest::newRow("negative slope") << "slopeVarText" << "-2" << false;
-        QTest::newRow("letters as slope") << "slopeVarText" << "x" << false;
+        QTest::addColumn<QString>("area");
+        const QString area = QStringLiteral("1.5");
+        QTest::newRow("empty area") << "areaAvaiText" << "" << true << area;
+        QTest::newRow("negative area") << "areaAvaiText" << "-1" << true << area;
+        QTest::newRow("letters in the Vs row") << "areaText" << "abc" << false << area;
+        QTest::newRow("negative Vc row area") << "areaText2" << "-3" << false << area;
+        QTest::newRow("negative Q2 row area") << "AText" << "-2" << false << area;
+        QTest::newRow("letters as intensity") << "IText" << "4,5" << false << area;
+        QTest::newRow("empty 25-year C") << "CText2" << "" << false << area;
+        QTest::newRow("letters as C") << "CFactorText" << "c" << false << area;
+        QTest::newRow("negative slope") << "slopeVarText" << "-2" << false << area;
+        QTest::newRow("letters as slope") << "slopeVarText" << "x" << false << area;
+        // Numbers whose results overflow: no result may be left without a number.
+        QTest::newRow("area with infinite volumes") << "areaAvaiText" << "1e308" << true << area;
+        QTest::newRow("Q2 row area with infinite volumes") << "AText" << "1e306" << false << area;
+        QTest::newRow("Vs row area too large to size") << "areaText" << "1e300" << false << area;
+        QTest::newRow("C with an infinite C x I x A") << "CFactorText" << "-1e308" << false << area;
+        QTest::newRow("25-year C with an infinite C x I x A") << "CText2" << "-1e308" << false << area;
+        QTest::newRow("intensity with an infinite C x I x A") << "IText2" << "1e304" << false << "99999";
     }
     void invalidEntriesAreRefusedAndKeepTheResults()
     {
         QFETCH(QString, name);
         QFETCH(QString, text);
         QFETCH(bool, backToFirstPage);
+        QFETCH(QString, area);
         box("CFactorText")->setText(QStringLiteral("0.5"));
-        box("areaAvaiText")->setText(QStringLiteral("1.5"));
+        box("areaAvaiText")->setText(area);
         box("IText")->setText(QStringLiteral("4.5"));
         box("IText2")->setText(QStringLiteral("6"));
         const auto held = heldResults();
         const auto sized = dimensions();
         const QStringList areas = {box("areaText")->text(), box("AText2")->text()};
-        m_window->hideRecordCover();
+        uncover();
         clickTab(3);
         m_presenter.clear();
 
+        const QStringList results = {caption("v2ResultLabel"), caption("vcResultLabel"),
+                                     caption("twoYearRunOffResultLabel"), caption("twentyFiveYROffResultLabel"),
+                                     caption("QsLabel"), box("Q25Text")->text(), box("QesText")->text()};
         box(name.toLatin1().constData())->setText(text);
         expectOnlyNotNumberMessage();
         QCOMPARE(box(name.toLatin1().constData())->text(), text);
         QCOMPARE(heldResults(), held);
         QCOMPARE(dimensions(), sized);
+        QCOMPARE(QStringList({caption("v2ResultLabel"), caption("vcResultLabel"), caption("twoYearRunOffResultLabel"),
+                              caption("twentyFiveYROffResultLabel"), caption("QsLabel"), box("Q25Text")->text(),
+                              box("QesText")->text()}),
+                 results);
         QCOMPARE(QStringList({box("areaText")->text(), box("AText2")->text()}),
                  name == QLatin1String("areaText") ? QStringList({text, areas[1]}) : areas);
         QCOMPARE(m_window->currentPage(), backToFirstPage ? 0 : 2);
@@ -602,7 +705,7 @@ private slots:
     {
         QFETCH(QString, slope);
         QFETCH(bool, warned);
-        m_window->hideRecordCover();
+        uncover();
         type("areaAvaiText", QStringLiteral("1"));
         type("slopeVarText", slope);
         QCOMPARE(box("slopeVarText")->text(), slope);
@@ -639,7 +742,7 @@ private slots:
     {
         QFETCH(QString, date);
         QFETCH(bool, valid);
-        m_window->hideRecordCover();
+        uncover();
         type("dateText", date);
         QTest::keyClick(box("dateText"), Qt::Key_Tab);
         QCoreApplication::processEvents();

@@ -40,7 +40,8 @@ public:
         return viewerAvailable;
     }
     bool startProgram(const QString&, const QStringList&) override { return false; }
-    QDate today() override { return QDate(2026, 3, 7); }
+    QDate day = QDate(2026, 3, 7);
+    QDate today() override { return day; }
 };
 
 // Made afresh for every test function by start().

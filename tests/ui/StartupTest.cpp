@@ -72,7 +72,8 @@ private slots:
         QVERIFY(splash->isHidden());
         QVERIFY(m_window->isVisible());
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Zelt Tellum - Version 2.0.3"));
-        QCOMPARE(m_window->focusWidget()->objectName(), QStringLiteral("proNameText"));
+        // The disclaimer covers the window: its button holds the focus.
+        QCOMPARE(m_window->focusWidget()->objectName(), QStringLiteral("btnAccept"));
         QVERIFY(m_window->disclaimerShown());
         QVERIFY(m_window->recordCoverShown());
         QVERIFY(m_presenter.shown.isEmpty());

@@ -57,8 +57,11 @@ private slots:
         QTest::keyClicks(form->Text1(), QStringLiteral("Lot 4"));
         QTest::keyClick(form->Text1(), Qt::Key_Return);
 
-        QCOMPARE(f.presenter.texts(), QStringList{"Table Lot 4 created."});
-        QCOMPARE(f.presenter.shown[0].icon, Icon::Information);
+        // The typed project fields are not stored: asked about first, then given up.
+        QCOMPARE(f.presenter.texts(),
+                 (QStringList{"The basin of project STP-0001(23) has changes that are not stored. Store them first?",
+                              "Table Lot 4 created."}));
+        QCOMPARE(f.presenter.shown[1].icon, Icon::Information);
         QVERIFY(!form->isVisible());  // closed
         QCOMPARE(f.panel1(), QStringLiteral("active table: Lot 4"));
         QVERIFY(f.window->recordCoverShown());
@@ -141,7 +144,8 @@ private slots:
 
         f.box("PINoText")->setText(QStringLiteral("0012345"));
         f.openTable(name);
-        QVERIFY(f.presenter.shown.isEmpty());
+        QCOMPARE(f.presenter.texts(),
+                 QStringList{"The basin on screen has changes that are not stored. Store them first?"});
         QCOMPARE(f.panel1(), "active table: " + name);
         QCOMPARE(f.window->helpText(), kOpenedHelp);
         QCOMPARE(f.window->guidance(), kOpenedHelp);
@@ -149,6 +153,7 @@ private slots:
         QCOMPARE(f.recordButtons(), (QList<bool>{true, false, false, false}));
 
         auto* list = f.tableListWindow();
+        f.presenter.clear();
         f.presenter.answer = true;
         Fixture::clickEntry(list->List1(), 0);
         QTest::mouseClick(list->findChild<QPushButton*>(QStringLiteral("deleteButton")), Qt::LeftButton);
