@@ -46,6 +46,19 @@ std::string alreadyOpen(std::string_view folder);
 // Today's backup copy of the project database could not be made.
 std::string backupFailed(std::string_view reason);
 
+// Another designer changed or deleted, on the office database, the basin
+// that "Update Basin" or "Delete Basin" was to write: nothing was written.
+// Asked with OK and Cancel; the values on screen stay until the designer
+// chooses.
+inline constexpr std::string_view kChangedByAnother =
+    "Another designer has changed this basin since you loaded it, so nothing was written. Reload the stored "
+    "basin? Your values stay on screen if you cancel.";
+inline constexpr std::string_view kChangedByAnotherTitle = "Changed by another designer";
+inline constexpr std::string_view kDeletedByAnother =
+    "Another designer has deleted this basin since you loaded it, so nothing was written. Refresh the record "
+    "list? Your values stay on screen; \"Store New Basin\" stores them as a new basin.";
+inline constexpr std::string_view kDeletedByAnotherTitle = "Deleted by another designer";
+
 }  // namespace engine::msg
 
 #endif  // ENGINE_MESSAGES_H

@@ -141,6 +141,19 @@ frmAbout::frmAbout(QWidget* parent) : QWidget(parent, Qt::Dialog), m_lookup(plat
 
 frmAbout::~frmAbout() = default;
 
+void frmAbout::setDatabaseText(const QString& location)
+{
+    if (!m_lblDatabase) {
+        m_lblDatabase = new QLabel(this);
+        m_lblDatabase->setObjectName(QStringLiteral("lblDatabase"));
+        m_lblDatabase->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        m_lblDatabase->setGeometry(twips(1050, 2445, 5880, 285));  // between the credits and the rule
+    }
+    m_lblDatabase->setText(QStringLiteral("Project tables: ") + location);
+    m_lblDatabase->setToolTip(m_lblDatabase->text());
+    m_lblDatabase->show();
+}
+
 void frmAbout::setSystemInfoLookup(std::unique_ptr<SystemInfoLookup> lookup) { m_lookup = std::move(lookup); }
 
 QString frmAbout::unavailableText() { return QStringLiteral("System Information Is Unavailable At This Time"); }

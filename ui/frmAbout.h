@@ -37,6 +37,10 @@ public:
     // Replaces how the system-information viewer is found (tests).
     void setSystemInfoLookup(std::unique_ptr<SystemInfoLookup> lookup);
 
+    // Names the database the project tables live in, below the credits
+    // ("Project tables: office database basins on db1"); shown only when set.
+    void setDatabaseText(const QString& location);
+
     // The message shown whenever the viewer cannot be found or started.
     static QString unavailableText();
 
@@ -50,6 +54,7 @@ private:
     QLabel* m_lblVersion = nullptr;
     QLabel* m_lblDescription = nullptr;
     QLabel* m_lblDisclaimer = nullptr;
+    QLabel* m_lblDatabase = nullptr;
     QPushButton* m_cmdOK = nullptr;
     QPushButton* m_cmdSysInfo = nullptr;
 };

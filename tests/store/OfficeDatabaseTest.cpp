@@ -183,4 +183,21 @@ TEST_F(ServerTest, ALostConnectionIsOpenedAgain)
     EXPECT_EQ(db.allRecords().value().size(), 1u);
 }
 
+// The server's administrator backs the office database up: Tellum makes no
+// copy, and nothing at all is written beside the connection file.
+TEST_F(ServerTest, NoBackupAndNothingWrittenBesideTheConnectionFile)
+{
+    ProjectDatabase db(folder().path());
+    int writes = 0;
+    db.setBeforeWrite([&writes] { ++writes; });
+    ASSERT_TRUE(db.createTable("Lot 4"));
+    ASSERT_TRUE(db.openTable("Lot 4"));
+    ASSERT_TRUE(db.appendRecord(storetest::typedBasin()));
+    EXPECT_EQ(writes, 2);
+    const auto backup = db.backUpDaily(QDate(2026, 3, 7));
+    ASSERT_TRUE(backup);
+    EXPECT_EQ(*backup, QString());
+    EXPECT_EQ(QDir(folder().path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"basin.pgconnect"});
+}
+
 }  // namespace

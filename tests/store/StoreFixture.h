@@ -45,6 +45,8 @@ protected:
     std::optional<store::ProjectDatabase> m_db;
 };
 
+inline void PrintTo(Engine engine, std::ostream* out) { *out << engineName(engine); }
+
 inline std::string engineParamName(const ::testing::TestParamInfo<Engine>& info) { return engineName(info.param); }
 
 inline const auto kBothEngines = ::testing::Values(Engine::File, Engine::Server);
