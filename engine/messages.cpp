@@ -2,22 +2,83 @@
 
 #include "engine/number_text.h"
 
+#include <array>
+
 namespace engine::msg {
 
-std::string heightTooLow(std::string_view hText)
+namespace {
+
+constexpr std::array kCatalogue = {
+    &kNotNumber,       &kCFactorTooHigh,      &kSlopeTooSteep,      &kHeightTooLow,        &kTableHeightTooLow,
+    &kRowBelowMinimum, &kQ2TooHigh,           &kHeightAboveElevations, &kLengthConversion, &kDistanceBA,
+    &kCAboveB,         &kPipeOutOfRange,      &kQ25TooHigh,         &kOverDesigned,
+    &kDateNotValid,    &kNoSuchDay,
+    &kTableExists,     &kTableCreated,        &kAskDeleteTable,     &kTableDeleted,        &kTableError,
+    &kRecordStored,    &kStoreError,          &kRecordUpdated,      &kUpdateError,         &kAskDeleteRecord,
+    &kRecordDeleted,   &kDateFormatError,     &kLoadError,
+    &kReportError,     &kNoTextViewer,        &kAskSummaryPdf,      &kSummaryNotPrinted,   &kSummaryNotSaved,
+    &kManualPageMissing, &kManualPageUnreadable, &kGuideFileError,  &kPageNotShown,        &kFirstPage,
+    &kLastPage,        &kAskPagePdf,          &kPageNotSaved,       &kPageInUse,           &kNoMatch,
+    &kSysInfoUnavailable,
+    &kUnsavedChanges,  &kAlreadyOpen,         &kBackupFailed,
+    &kChangedByAnother, &kDeletedByAnother,
+};
+
+// A variable part at position i of the pattern: "%" and one digit 1 to 9.
+bool isPlaceholder(std::string_view pattern, std::size_t i)
 {
-    return "H has to be at least " + std::string(hText) + "  foot above basin's depth.";
+    return pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9';
 }
 
-std::string rowBelowMinimum(float minimumHeight)
+}  // namespace
+
+std::span<const Message* const> catalogue() { return kCatalogue; }
+
+std::string text(const Message& message, std::initializer_list<std::string_view> values)
 {
-    return "Minimum value = 1 foot above basin's depth. Minimum value = " + generalText32(minimumHeight) + ".";
+    const std::vector<std::string> held(values.begin(), values.end());
+    return text(message, held);
 }
 
-std::string lengthConversionError(std::string_view description)
+std::string text(const Message& message, std::span<const std::string> values)
 {
-    return "Error: " + std::string(description) + ". Please, reenter your numbers.";
+    const std::string_view pattern = message.pattern;
+    std::string out;
+    out.reserve(pattern.size());
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (isPlaceholder(pattern, i)) {
+            const std::size_t n = std::size_t(pattern[i + 1] - '1');
+            if (n < values.size())
+                out += values[n];
+            ++i;
+        } else {
+            out += pattern[i];
+        }
+    }
+    return out;
 }
+
+std::vector<std::string_view> fixedParts(const Message& message)
+{
+    const std::string_view pattern = message.pattern;
+    std::vector<std::string_view> parts;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (isPlaceholder(pattern, i)) {
+            parts.push_back(pattern.substr(start, i - start));
+            start = i + 2;
+            ++i;
+        }
+    }
+    parts.push_back(pattern.substr(start));
+    return parts;
+}
+
+std::string heightTooLow(std::string_view hText) { return text(kHeightTooLow, {hText}); }
+
+std::string rowBelowMinimum(float minimumHeight) { return text(kRowBelowMinimum, {generalText32(minimumHeight)}); }
+
+std::string lengthConversionError(std::string_view description) { return text(kLengthConversion, {description}); }
 
 std::string unsavedChanges(std::string_view projectNumber, std::string_view basinNumber)
 {
@@ -30,20 +91,7 @@ std::string unsavedChanges(std::string_view projectNumber, std::string_view basi
         basin = "The basin of project " + std::string(projectNumber);
     else
         basin = "The basin on screen";
-    return basin + " has changes that are not stored. Store them first?";
-}
-
-std::string alreadyOpen(std::string_view folder)
-{
-    return "Tellum is already working on the project database in " + std::string(folder) +
-           ". Its window is still open: use that window, or close it and start Tellum again.";
-}
-
-std::string backupFailed(std::string_view reason)
-{
-    return "Today's backup copy of the project database could not be made: " + std::string(reason) +
-           ". Your changes are saved in the database as usual; Tellum tries the backup again when it is next "
-           "started.";
+    return text(kUnsavedChanges, {basin});
 }
 
 }  // namespace engine::msg

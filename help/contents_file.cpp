@@ -1,5 +1,7 @@
 #include "help/contents_file.h"
 
+#include "engine/messages.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
@@ -38,7 +40,8 @@ bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); 
 
 QString ContentsError::message() const
 {
-    return QStringLiteral("Error: %1 %2").arg(number).arg(description);
+    return QString::fromStdString(
+        engine::msg::text(engine::msg::kGuideFileError, {std::to_string(number), description.toStdString()}));
 }
 
 std::optional<QStringList> splitRecord(const QString& line)

@@ -1,5 +1,7 @@
 #include "help/page_search.h"
 
+#include "engine/messages.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -46,10 +48,10 @@ QString decodeEntity(const QString& name)
 
 QString PageReadError::message() const
 {
+    namespace msg = engine::msg;
     if (kind == Kind::Inaccessible)
-        return QStringLiteral("File \"") + link +
-               QStringLiteral("\" could not be accessed. It may be in used. Press \"Clear\" first then retry the search.");
-    return QStringLiteral("Error: %1 %2").arg(number).arg(description);
+        return QString::fromStdString(msg::text(msg::kPageInUse, {link.toStdString()}));
+    return QString::fromStdString(msg::text(msg::kGuideFileError, {std::to_string(number), description.toStdString()}));
 }
 
 QString htmlToText(const QString& html)

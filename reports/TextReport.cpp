@@ -1,5 +1,6 @@
 #include "reports/TextReport.h"
 
+#include "engine/messages.h"
 #include "store/ProjectDatabase.h"
 
 #include <QDir>
@@ -136,7 +137,7 @@ ReportText buildReport(std::span<const engine::BasinDesign> records)
 
 QString reportMessage(const store::Failure& failure)
 {
-    return QStringLiteral("Error: ") + failure.description + QLatin1Char('.');
+    return QString::fromStdString(engine::msg::text(engine::msg::kReportError, {failure.description.toStdString()}));
 }
 
 store::Result<QString> writeReport(store::ProjectDatabase& database, const QString& programFolder)

@@ -22,11 +22,11 @@ const QString kCreatedHelp = QStringLiteral("Click \"New Basin\" to open a new r
 const QString kOpenedHelp =
     QStringLiteral("Click \"New Basin\" to open a new record or click a name in the list box to open an existing record.");
 const QString kNewBasinGuidance = QStringLiteral("Complete this section then press \"Volumes/Runoff\". ");
-const QString kStored = QStringLiteral("New record has been added to the table.");
-const QString kUpdated = QStringLiteral("Update Successful!");
-const QString kAskDelete = QStringLiteral("Are you sure you want to delete this record?");
-const QString kDeleted = QStringLiteral("Record Deleted. ");
-const QString kDateFormat = QStringLiteral("Date format error: enter the date with format \"MM/DD/YYYY\".");
+const QString kStored = qs(engine::msg::kRecordStored);
+const QString kUpdated = qs(engine::msg::kRecordUpdated);
+const QString kAskDelete = qs(engine::msg::kAskDeleteRecord);
+const QString kDeleted = qs(engine::msg::kRecordDeleted);
+const QString kDateFormat = qs(engine::msg::kDateFormatError);
 
 // The messages of a failed store, update or load.
 void showWriteFailure(QWidget* parent, const store::Failure& failure, bool storing)
@@ -34,18 +34,14 @@ void showWriteFailure(QWidget* parent, const store::Failure& failure, bool stori
     if (failure.number == store::err::kDateConversion)
         showMessage(parent, Icon::Error, kDateFormat);
     else if (storing)
-        showMessage(parent, Icon::None, failure.description + QStringLiteral(". Error ") + failure.numberText());
+        showMessage(parent, Icon::None, qs(engine::msg::kStoreError, {failure.description, failure.numberText()}));
     else
-        showMessage(parent, Icon::Error,
-                    QStringLiteral("Error Message: ") + failure.description + QStringLiteral(". Error Number: ") +
-                        failure.numberText() + QLatin1Char('.'));
+        showMessage(parent, Icon::Error, qs(engine::msg::kUpdateError, {failure.description, failure.numberText()}));
 }
 
 void showLoadFailure(QWidget* parent, const store::Failure& failure)
 {
-    showMessage(parent, Icon::Error,
-                QStringLiteral("Error, could not perform request.") + failure.description +
-                    QStringLiteral(". Error Number: ") + failure.numberText() + QLatin1Char('.'));
+    showMessage(parent, Icon::Error, qs(engine::msg::kLoadError, {failure.description, failure.numberText()}));
 }
 
 // The depth a loaded Depth text selects: a whole number of 4 to 10 ft.
@@ -62,15 +58,14 @@ store::Result<int> loadedDepth(const QString& text)
 
 QString tableErrorText(const store::Failure& failure)
 {
-    return QStringLiteral("Error: ") + failure.description + QStringLiteral(". Error Number: ") +
-           failure.numberText();
+    return qs(engine::msg::kTableError, {failure.description, failure.numberText()});
 }
 
 bool takeDatabaseLock(store::DatabaseLock& lock)
 {
     if (lock.tryLock())
         return true;
-    showMessage(nullptr, Icon::Warning, qs(engine::msg::alreadyOpen(ss(QDir::toNativeSeparators(lock.folder())))));
+    showMessage(nullptr, Icon::Warning, qs(engine::msg::kAlreadyOpen, {QDir::toNativeSeparators(lock.folder())}));
     return false;
 }
 
@@ -96,7 +91,7 @@ void BasinRecords::backUpBeforeWrite()
     const auto made = m_db.backUpDaily(today);
     if (!made && !m_backupFailureShown) {
         m_backupFailureShown = true;
-        showMessage(parent(), Icon::Warning, qs(engine::msg::backupFailed(ss(made.failure().description))));
+        showMessage(parent(), Icon::Warning, qs(engine::msg::kBackupFailed, {made.failure().description}));
     }
 }
 
@@ -335,7 +330,7 @@ bool BasinRecords::confirmReplacingBasin(QWidget* questionParent)
         return true;
     const QString text = qs(engine::msg::unsavedChanges(ss(m_host.columnText(col::ProjectNumber)),
                                                         ss(m_host.columnText(col::BasinNumber))));
-    switch (askStoreFirst(questionParent ? questionParent : parent(), qs(engine::msg::kUnsavedChangesTitle), text)) {
+    switch (askStoreFirst(questionParent ? questionParent : parent(), qs(engine::msg::kUnsavedChanges.title), text)) {
     case StoreChoice::Store: return saveBasin();
     case StoreChoice::Discard: return true;
     case StoreChoice::Cancel: break;
@@ -407,7 +402,7 @@ bool BasinRecords::answerConflict(const store::Failure& failure)
 {
     namespace msg = engine::msg;
     if (failure.number == store::err::kChangedByAnother) {
-        if (askOkCancel(parent(), Icon::Warning, qs(msg::kChangedByAnotherTitle), qs(msg::kChangedByAnother))) {
+        if (askOkCancel(parent(), Icon::Warning, qs(msg::kChangedByAnother.title), qs(msg::kChangedByAnother))) {
             refillList();
             if (m_position)
                 loadRecord(*m_position);
@@ -418,7 +413,7 @@ bool BasinRecords::answerConflict(const store::Failure& failure)
         // Nothing is left to update or delete; the values can be stored anew.
         m_position.reset();
         setButtons({.newBasin = m_buttons.newBasin, .storeBasin = true, .update = false, .remove = false});
-        if (askOkCancel(parent(), Icon::Warning, qs(msg::kDeletedByAnotherTitle), qs(msg::kDeletedByAnother)))
+        if (askOkCancel(parent(), Icon::Warning, qs(msg::kDeletedByAnother.title), qs(msg::kDeletedByAnother)))
             refillList();
         return true;
     }
@@ -444,9 +439,7 @@ void BasinRecords::viewReport()
         return;
     }
     if (!services().openFile(*written))
-        showMessage(parent(), Icon::None,
-                    reports::reportMessage({0, QStringLiteral("No text viewer could be started; the report is in %1")
-                                                   .arg(*written)}));
+        showMessage(parent(), Icon::None, qs(engine::msg::kNoTextViewer, {*written}));
 }
 
 }  // namespace ui

@@ -203,9 +203,8 @@ void CalendarFrm::dayLabel_DblClick(int day)
     if (!engine::isValidDate(date)) {
         const int monthDays = QDate(date.year, date.month, 1).daysInMonth();
         showMessage(this, Icon::Exclamation,
-                    QStringLiteral("There is no %1: %2 %3 has %4 days. Please choose another day.")
-                        .arg(m_fullDateLabel->text(), m_monthText, m_yearText)
-                        .arg(monthDays));
+                    qs(engine::msg::kNoSuchDay,
+                       {m_fullDateLabel->text(), m_monthText, m_yearText, QString::number(monthDays)}));
         return;
     }
     if (m_target)

@@ -67,7 +67,7 @@ const QString kGuidePage3 =
 const QString kGuidePage4 = QStringLiteral("Click \"Click here to compute the Emergency Spillway data\".");
 const QString kGuideStore =
     QStringLiteral("Once all information has been entered and calculated, store/update your basin's data.");
-const QString kDateNotValid = QStringLiteral("Date format is not valid! (MM/DD/YYYY)");
+const QString kDateNotValid = qs(engine::msg::kDateNotValid);
 const QString kBlueNote =
     QStringLiteral("Item highlighted in blue indicates designer overwrite and verification is advised.");
 const QString kDisclaimer = QStringLiteral(

@@ -1,6 +1,6 @@
 #include "ui/Presenter.h"
 
-#include "engine/messages.h"
+#include "ui/Text.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -86,8 +86,7 @@ StoreChoice askStoreFirst(QWidget* parent, const QString& title, const QString& 
 
 void showNotNumber(QWidget* parent)
 {
-    showMessage(parent, Icon::Exclamation, QString::fromUtf8(engine::msg::kNotNumberTitle.data(), engine::msg::kNotNumberTitle.size()),
-                QString::fromUtf8(engine::msg::kNotNumber.data(), engine::msg::kNotNumber.size()));
+    showMessage(parent, Icon::Exclamation, qs(engine::msg::kNotNumber.title), qs(engine::msg::kNotNumber));
 }
 
 void RecordingPresenter::message(QWidget*, Icon icon, const QString& title, const QString& text)

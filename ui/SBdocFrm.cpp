@@ -152,9 +152,10 @@ void SBdocFrm::showPage()
     const QImage image = reader.read();
     if (image.isNull()) {
         // The previous picture stays on show.
-        const QString why = QFileInfo::exists(file) ? QStringLiteral("could not be read (%1).").arg(reader.errorString())
-                                                    : QStringLiteral("is missing.");
-        showMessage(this, Icon::Exclamation, QStringLiteral("The manual page file \"%1\" %2").arg(QDir::toNativeSeparators(file), why));
+        const QString shown = QDir::toNativeSeparators(file);
+        showMessage(this, Icon::Exclamation, QFileInfo::exists(file)
+                                                 ? qs(engine::msg::kManualPageUnreadable, {shown, reader.errorString()})
+                                                 : qs(engine::msg::kManualPageMissing, {shown}));
         return;
     }
     m_Image1->setPixmap(QPixmap::fromImage(image));

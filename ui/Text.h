@@ -3,7 +3,10 @@
 
 // Conversions between the engine's texts and Qt's.
 
+#include "engine/messages.h"
+
 #include <QString>
+#include <QStringList>
 
 #include <string>
 #include <string_view>
@@ -25,6 +28,15 @@ inline QString withoutAccessKey(const QString& text)
         caption += text[i];
     }
     return caption;
+}
+
+// A message of the catalogue, its variable parts filled with values in order.
+inline QString qs(const engine::msg::Message& message, const QStringList& values = {})
+{
+    std::vector<std::string> held;
+    for (const QString& value : values)
+        held.push_back(ss(value));
+    return qs(engine::msg::text(message, held));
 }
 
 // Twips (1/1440 inch) to pixels, at 15 twips per pixel.

@@ -156,7 +156,7 @@ void frmAbout::setDatabaseText(const QString& location)
 
 void frmAbout::setSystemInfoLookup(std::unique_ptr<SystemInfoLookup> lookup) { m_lookup = std::move(lookup); }
 
-QString frmAbout::unavailableText() { return QStringLiteral("System Information Is Unavailable At This Time"); }
+QString frmAbout::unavailableText() { return qs(engine::msg::kSysInfoUnavailable); }
 
 void frmAbout::cmdOK_Click() { close(); }
 

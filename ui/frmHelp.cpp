@@ -299,9 +299,10 @@ void frmHelp::buildContents()
     for (const help::ContentsEntry& entry : contents.entries) {
         const QString imageKey = entry.isChapter() ? QStringLiteral("close") : QStringLiteral("doc");
         if (!m_images.contains(imageKey)) {
-            failure = QStringLiteral("Error: 35601 Element not found (image \"%1\": the file icons/%1.ico of the guide is "
-                                     "missing)")
-                          .arg(imageKey);
+            failure = qs(engine::msg::kGuideFileError,
+                         {QStringLiteral("35601"),
+                          QStringLiteral("Element not found (image \"%1\": the file icons/%1.ico of the guide is missing)")
+                              .arg(imageKey)});
             break;
         }
         QTreeWidgetItem* parent = entry.isTopLevel() ? nullptr : byKey.value(entry.parent);
@@ -361,7 +362,7 @@ void frmHelp::chooseEntry(QTreeWidget* list, QTreeWidgetItem* item)
 
 void frmHelp::reportNavigationError(int number, const QString& description)
 {
-    showMessage(this, Icon::None, QStringLiteral("Error: %1. %2").arg(number).arg(description));
+    showMessage(this, Icon::None, qs(engine::msg::kPageNotShown, {QString::number(number), description}));
 }
 
 void frmHelp::NavigateTo(const QString& path)
@@ -391,7 +392,7 @@ void frmHelp::btnBack_Click()
     if (m_wbsHelp->isBackwardAvailable())
         m_wbsHelp->backward();
     else
-        showMessage(this, Icon::Information, QStringLiteral("First page has been reached."));
+        showMessage(this, Icon::Information, qs(engine::msg::kFirstPage));
 }
 
 void frmHelp::btnForward_Click()
@@ -399,7 +400,7 @@ void frmHelp::btnForward_Click()
     if (m_wbsHelp->isForwardAvailable())
         m_wbsHelp->forward();
     else
-        showMessage(this, Icon::Information, QStringLiteral("Last page has been reached."));
+        showMessage(this, Icon::Information, qs(engine::msg::kLastPage));
 }
 
 void frmHelp::btnBrowse_Click()
@@ -423,8 +424,7 @@ void frmHelp::btnPrintPage_Click()
         m_wbsHelp->print(&printer);
         return;
     }
-    if (!askOkCancel(this, Icon::Information, applicationTitle(),
-                     QStringLiteral("No printer is installed on this computer. Save the page as a PDF file instead?")))
+    if (!askOkCancel(this, Icon::Information, applicationTitle(), qs(engine::msg::kAskPagePdf)))
         return;
     const QString file = m_choosePdfFile ? m_choosePdfFile(this) : QString();
     if (file.isEmpty())
@@ -433,6 +433,9 @@ void frmHelp::btnPrintPage_Click()
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(file);
     m_wbsHelp->print(&printer);
+    // A file that cannot be written leaves the printer in its error state.
+    if (printer.printerState() == QPrinter::Error)
+        showMessage(this, Icon::Exclamation, qs(engine::msg::kPageNotSaved, {QDir::toNativeSeparators(file)}));
 }
 
 void frmHelp::btnExit_Click() { close(); }
@@ -456,7 +459,7 @@ void frmHelp::btnGo_Click()
 
     m_treList[1]->clear();
     if (result.matches.isEmpty()) {
-        showMessage(this, Icon::Information, QStringLiteral("No match found."));
+        showMessage(this, Icon::Information, qs(engine::msg::kNoMatch));
         return;
     }
     for (const auto& match : result.matches) {
@@ -585,44 +588,45 @@ void frmHelp::showPageAddress()
 
 void frmHelp::hidePageAddress() { m_panel2->hide(); }
 
+// Dragging the separator: a press takes it, moves report the control under
+// the pointer, a release drops it there. True when the event was used.
+bool frmHelp::separatorMouse(QMouseEvent* mouse)
+{
+    switch (mouse->type()) {
+    case QEvent::MouseButtonPress:
+        if (mouse->button() != Qt::LeftButton)
+            return false;
+        m_dragging = true;
+        return true;
+    case QEvent::MouseMove:
+        if (!m_dragging)
+            return false;
+        if (QWidget* control = dropControlAt(mouse->globalPosition().toPoint()))
+            dragSeparatorOver(control, control->mapFromGlobal(mouse->globalPosition().toPoint()).x() * 15);
+        return true;
+    case QEvent::MouseButtonRelease:
+        if (!m_dragging || mouse->button() != Qt::LeftButton)
+            return false;
+        m_dragging = false;
+        if (QWidget* control = dropControlAt(mouse->globalPosition().toPoint())) {
+            dragSeparatorOver(control, control->mapFromGlobal(mouse->globalPosition().toPoint()).x() * 15);
+            dropSeparatorOn(control);
+        }
+        return true;
+    default: return false;
+    }
+}
+
 bool frmHelp::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_btnSeparator) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-            if (mouse->button() == Qt::LeftButton) {
-                m_dragging = true;
-                return true;
-            }
-            break;
-        case QEvent::MouseMove:
-            if (m_dragging) {
-                const QPoint global = mouse->globalPosition().toPoint();
-                if (QWidget* control = dropControlAt(global))
-                    dragSeparatorOver(control, control->mapFromGlobal(global).x() * 15);
-                return true;
-            }
-            break;
-        case QEvent::MouseButtonRelease:
-            if (m_dragging && mouse->button() == Qt::LeftButton) {
-                m_dragging = false;
-                const QPoint global = mouse->globalPosition().toPoint();
-                QWidget* control = dropControlAt(global);
-                if (control) {
-                    dragSeparatorOver(control, control->mapFromGlobal(global).x() * 15);
-                    dropSeparatorOn(control);
-                }
-                return true;
-            }
-            break;
-        default: break;
-        }
-        return QWidget::eventFilter(watched, event);
-    }
-    if (watched == m_stbHelp && event->type() == QEvent::Enter)
+    const QEvent::Type type = event->type();
+    const bool mouseEvent =
+        type == QEvent::MouseButtonPress || type == QEvent::MouseMove || type == QEvent::MouseButtonRelease;
+    if (watched == m_btnSeparator && mouseEvent && separatorMouse(static_cast<QMouseEvent*>(event)))
+        return true;
+    if (watched == m_stbHelp && type == QEvent::Enter)
         showPageAddress();
-    else if ((watched == m_SSTHelp || watched == m_SSTHelp->tabBar()) && event->type() == QEvent::MouseButtonPress)
+    else if ((watched == m_SSTHelp || watched == m_SSTHelp->tabBar()) && type == QEvent::MouseButtonPress)
         hidePageAddress();
     return QWidget::eventFilter(watched, event);
 }

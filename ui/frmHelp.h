@@ -17,6 +17,7 @@
 
 class QLabel;
 class QLineEdit;
+class QMouseEvent;
 class QPushButton;
 class QRadioButton;
 class QStatusBar;
@@ -91,6 +92,7 @@ private:
     void widenSearchRow(int widthTwips);
     void placeAroundSeparator();
     QWidget* dropControlAt(const QPoint& globalPos) const;
+    bool separatorMouse(QMouseEvent* mouse);
     void showPageAddress();
     void hidePageAddress();
     void reportNavigationError(int number, const QString& description);

@@ -2,6 +2,7 @@
 
 #include "ui/Caption.h"
 #include "ui/Presenter.h"
+#include "ui/Text.h"
 #include "ui/frmSummaryTopView.h"
 
 #include <QCloseEvent>
@@ -269,9 +270,7 @@ void frmSummary::printButton_Click()
     if (!installed.isNull()) {
         printer = std::make_unique<QPrinter>(installed, QPrinter::HighResolution);
     } else {
-        if (!askOkCancel(this, Icon::Information, applicationTitle(),
-                         QStringLiteral("No printer is installed on this computer. Save the summary as a PDF file "
-                                        "instead?")))
+        if (!askOkCancel(this, Icon::Information, applicationTitle(), qs(engine::msg::kAskSummaryPdf)))
             return;
         const QString file = m_choosePdfFile ? m_choosePdfFile(this) : QString();
         if (file.isEmpty())
@@ -286,9 +285,8 @@ void frmSummary::printButton_Click()
     if (!painter.begin(printer.get())) {
         showMessage(this, Icon::Exclamation,
                     printer->outputFileName().isEmpty()
-                        ? QStringLiteral("The summary could not be sent to the printer.")
-                        : QStringLiteral("The summary could not be saved as ") + printer->outputFileName() +
-                              QStringLiteral("."));
+                        ? qs(engine::msg::kSummaryNotPrinted)
+                        : qs(engine::msg::kSummaryNotSaved, {printer->outputFileName()}));
         return;
     }
     paintSheet(painter, QRectF(QPointF(0, 0), printer->pageRect(QPrinter::DevicePixel).size()));

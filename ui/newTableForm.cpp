@@ -2,6 +2,7 @@
 
 #include "ui/BasinRecords.h"
 #include "ui/Presenter.h"
+#include "ui/Text.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -67,7 +68,7 @@ void newTableForm::okButton_Click()
         return;
     }
     if (names->contains(name, Qt::CaseSensitive)) {
-        showMessage(this, Icon::Information, QStringLiteral("Table already exists! Please choose another name."));
+        showMessage(this, Icon::Information, qs(engine::msg::kTableExists));
         m_Text1->setFocus(Qt::OtherFocusReason);
         return;
     }
@@ -83,7 +84,7 @@ void newTableForm::okButton_Click()
         showTableError(this, used.failure());
         return;
     }
-    showMessage(this, Icon::Information, QStringLiteral("Table ") + name + QStringLiteral(" created."));
+    showMessage(this, Icon::Information, qs(engine::msg::kTableCreated, {name}));
     m_records.coverCreatedTable();
     close();
 }

@@ -3,6 +3,7 @@
 #include "store/ProjectDatabase.h"
 #include "ui/BasinRecords.h"
 #include "ui/Presenter.h"
+#include "ui/Text.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -103,14 +104,14 @@ void tableListFrm::okButton_Click()
 
 void tableListFrm::deleteButton_Click()
 {
-    if (!askOkCancel(this, Icon::None, applicationTitle(), QStringLiteral("Are you sure you want to delete a table?")))
+    if (!askOkCancel(this, Icon::None, applicationTitle(), qs(engine::msg::kAskDeleteTable)))
         return;
     const QString name = selectedName();
     if (const store::Status dropped = m_records.dropTable(name); !dropped) {
         showTableError(this, dropped.failure());
         return;
     }
-    showMessage(this, Icon::Information, QStringLiteral("Table ") + name + QStringLiteral(" deleted."));
+    showMessage(this, Icon::Information, qs(engine::msg::kTableDeleted, {name}));
     const auto selected = m_List1->selectedItems();
     if (!selected.isEmpty())
         delete selected.front();

@@ -118,8 +118,8 @@ private slots:
         QTest::addColumn<QStringList>("listAfter");
         QTest::addColumn<QList<bool>>("buttonsAfter");
         QTest::addColumn<QString>("saveAfter");
-        const QString changed = ui::qs(engine::msg::kChangedByAnotherTitle);
-        const QString deleted = ui::qs(engine::msg::kDeletedByAnotherTitle);
+        const QString changed = ui::qs(engine::msg::kChangedByAnother.title);
+        const QString deleted = ui::qs(engine::msg::kDeletedByAnother.title);
         const QList<bool> loaded{true, false, true, true};
         const QList<bool> storeOnly{true, true, false, false};
         const QString updated = QStringLiteral("Update Successful!");

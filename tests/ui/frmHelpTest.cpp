@@ -344,6 +344,14 @@ private slots:
         m_presenter.answer = true;
         QTest::mouseClick(help->findChild<QWidget*>("btnPrintPage"), Qt::LeftButton);
         QVERIFY(QFileInfo(pdf).size() > 0);
+        QCOMPARE(m_presenter.shown.size(), 2);
+
+        // A file that cannot be written is said so, not passed over in silence.
+        const QString nowhere = QDir(guide()).filePath("no such folder/page.pdf");
+        help->setPdfFileChooser([&](QWidget*) { return nowhere; });
+        QTest::mouseClick(help->findChild<QWidget*>("btnPrintPage"), Qt::LeftButton);
+        QCOMPARE(m_presenter.texts().value(3),
+                 QStringLiteral("The page could not be saved as %1.").arg(QDir::toNativeSeparators(nowhere)));
     }
 
     void searchAllThenNarrow()
