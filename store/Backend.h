@@ -47,9 +47,11 @@ public:
     virtual Status checkTableName(const QString& name) const = 0;
     // The statement giving every table name, in the engine's order.
     virtual QString tableNamesStatement() const = 0;
-    // The column names of a table in order; an engine error when the table
-    // does not exist, or the empty list.
-    virtual Result<QStringList> columnNames(QSqlDatabase& db, const QString& table) const = 0;
+    // The statement giving the column names of a table in order, from one
+    // parameter, tableArgument(name); the table's absence gives an engine
+    // error or no rows.
+    virtual QString columnNamesStatement() const = 0;
+    virtual QString tableArgument(const QString& name) const = 0;
     // The declared type of a basin column.
     virtual QString columnType(engine::ColumnType type) const = 0;
     // The columns a project table carries after the 41 basin columns (their

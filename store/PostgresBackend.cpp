@@ -211,20 +211,13 @@ public:
                               "WHERE c.relkind IN ('r', 'p') AND n.nspname = current_schema() ORDER BY c.oid");
     }
 
-    Result<QStringList> columnNames(QSqlDatabase& db, const QString& table) const override
+    QString columnNamesStatement() const override
     {
-        QSqlQuery query(db);
-        query.setForwardOnly(true);
-        query.prepare(QStringLiteral("SELECT attname FROM pg_catalog.pg_attribute WHERE attrelid = ?::regclass "
-                                     "AND attnum > 0 AND NOT attisdropped ORDER BY attnum"));
-        query.addBindValue(quoted(table));
-        if (!query.exec())
-            return failure(query.lastError(), true);
-        QStringList names;
-        while (query.next())
-            names << query.value(0).toString();
-        return names;
+        return QStringLiteral("SELECT attname FROM pg_catalog.pg_attribute WHERE attrelid = ?::regclass "
+                              "AND attnum > 0 AND NOT attisdropped ORDER BY attnum");
     }
+    // A table name as the server reads it from text: quoted, in the schema search path.
+    QString tableArgument(const QString& name) const override { return quoted(name); }
 
     QString columnType(engine::ColumnType type) const override
     {

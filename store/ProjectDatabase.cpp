@@ -178,6 +178,13 @@ std::optional<QVariant> copiedValue(int column, const QVariant& value)
     return std::nullopt;
 }
 
+// An INSERT of the 41 columns into a (quoted) table, one parameter each.
+QString insertStatement(const QString& quotedTable)
+{
+    const QString placeholders = QStringList(engine::kColumnCount, QStringLiteral("?")).join(QLatin1String(", "));
+    return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(quotedTable, columnList(), placeholders);
+}
+
 Status validTableName(const QString& name)
 {
     if (name.isEmpty() || name.contains(QChar(u'\0')))
@@ -328,22 +335,32 @@ Result<bool> ProjectDatabase::tableExists(const QString& name)
     return names->contains(name, Qt::CaseSensitive);
 }
 
-Status ProjectDatabase::createTable(const QString& name)
+Status ProjectDatabase::checkNewTableName(const QString& name) const
 {
     if (const Status valid = validTableName(name); !valid)
         return valid;
-    if (const Status valid = m_backend->checkTableName(name); !valid)
-        return valid;
-    if (const Status opened = open(); !opened)
-        return opened;
-    beforeWrite();
+    return m_backend->checkTableName(name);
+}
+
+QString ProjectDatabase::createStatement(const QString& name) const
+{
     QStringList columns;
     for (int c = 0; c < engine::kColumnCount; ++c)
         columns << quoted(columnName(c)) + QLatin1Char(' ') + m_backend->columnType(columnType(c));
     if (const QString hidden = m_backend->hiddenColumnDefinitions(); !hidden.isEmpty())
         columns << hidden;
+    return QStringLiteral("CREATE TABLE %1 (%2)").arg(quoted(name), columns.join(QLatin1String(", ")));
+}
+
+Status ProjectDatabase::createTable(const QString& name)
+{
+    if (const Status valid = checkNewTableName(name); !valid)
+        return valid;
+    if (const Status opened = open(); !opened)
+        return opened;
+    beforeWrite();
     QSqlQuery query(m_db);
-    if (!query.exec(QStringLiteral("CREATE TABLE %1 (%2)").arg(quoted(name), columns.join(QLatin1String(", ")))))
+    if (!query.exec(createStatement(name)))
         return engineFailure(query.lastError());
     return {};
 }
@@ -369,28 +386,32 @@ Status ProjectDatabase::dropTable(const QString& name)
 // that follows, which reports it missing.
 Status ProjectDatabase::checkProjectTable(const QString& name)
 {
-    const auto columns = m_backend->columnNames(m_db, name);
-    if (!columns) {
-        m_connectionLost = columns.failure().number == err::kConnectionFailed;
-        return columns.status();
-    }
+    QSqlQuery query(m_db);
+    query.setForwardOnly(true);
+    query.prepare(m_backend->columnNamesStatement());
+    query.addBindValue(m_backend->tableArgument(name));
+    if (!query.exec())
+        return engineFailure(query.lastError());
+    QStringList columns;
+    while (query.next())
+        columns << query.value(0).toString();
+    if (columns.isEmpty())
+        return {};
     QStringList expected;
     for (int c = 0; c < engine::kColumnCount; ++c)
         expected << columnName(c);
     expected << m_backend->hiddenColumns();
-    if (columns->isEmpty())
-        return {};
     for (int position = 0; position < int(expected.size()); ++position) {
-        if (position >= columns->size())
+        if (position >= columns.size())
             return Failure{err::kNotProjectTable, QStringLiteral("Table '%1' is not a project table: it has %2 columns")
                                                       .arg(name)
-                                                      .arg(columns->size())};
-        if ((*columns)[position] != expected[position])
+                                                      .arg(columns.size())};
+        if (columns[position] != expected[position])
             return Failure{err::kNotProjectTable,
                            QStringLiteral("Table '%1' is not a project table: column %2 is '%3', not '%4'")
                                .arg(name)
                                .arg(position)
-                               .arg((*columns)[position], expected[position])};
+                               .arg(columns[position], expected[position])};
     }
     return {};
 }
@@ -595,13 +616,10 @@ Result<int> ProjectDatabase::appendRecord(const engine::BasinDesign& design)
     const auto values = storedValues(design);
     if (!values)
         return values.failure();
-    const QString placeholders = QStringList(engine::kColumnCount, QStringLiteral("?")).join(QLatin1String(", "));
     beforeWrite();
-    const auto written =
-        writeInTransaction(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3) RETURNING %4, %5")
-                               .arg(m_quotedTable, columnList(), placeholders, m_backend->keyColumn(),
-                                    m_backend->stampExpression()),
-                           *values);
+    const auto written = writeInTransaction(insertStatement(m_quotedTable) + QStringLiteral(" RETURNING %1, %2").arg(
+                                                m_backend->keyColumn(), m_backend->stampExpression()),
+                                            *values);
     if (!written)
         return written.failure();
     if (!*written)
@@ -693,9 +711,7 @@ Result<int> ProjectDatabase::copyTableFrom(ProjectDatabase& source, const QStrin
         return source.engineFailure(rows.lastError());
 
     // Created and filled in one transaction: a failure leaves no table behind.
-    if (const Status valid = validTableName(name); !valid)
-        return valid.failure();
-    if (const Status valid = m_backend->checkTableName(name); !valid)
+    if (const Status valid = checkNewTableName(name); !valid)
         return valid.failure();
     if (const Status opened = open(); !opened)
         return opened.failure();
@@ -708,16 +724,10 @@ Result<int> ProjectDatabase::copyTableFrom(ProjectDatabase& source, const QStrin
     };
     int copied = 0;
     {
-        QStringList columns;
-        for (int c = 0; c < engine::kColumnCount; ++c)
-            columns << quoted(columnName(c)) + QLatin1Char(' ') + m_backend->columnType(columnType(c));
-        if (const QString hidden = m_backend->hiddenColumnDefinitions(); !hidden.isEmpty())
-            columns << hidden;
         QSqlQuery query(m_db);
-        if (!query.exec(QStringLiteral("CREATE TABLE %1 (%2)").arg(quoted(name), columns.join(QLatin1String(", ")))))
+        if (!query.exec(createStatement(name)))
             return fail(engineFailure(query.lastError()));
-        const QString placeholders = QStringList(engine::kColumnCount, QStringLiteral("?")).join(QLatin1String(", "));
-        if (!query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(quoted(name), columnList(), placeholders)))
+        if (!query.prepare(insertStatement(quoted(name))))
             return fail(engineFailure(query.lastError()));
         while (rows.next()) {
             ++copied;

@@ -190,6 +190,9 @@ private:
 
     Status checkRecordAccess(int position) const;
     Status checkProjectTable(const QString& name);
+    // The empty name, NUL, or a name the engine would not keep as typed.
+    Status checkNewTableName(const QString& name) const;
+    QString createStatement(const QString& name) const;
     Failure engineFailure(const QSqlError& error);
     void disconnect();
     // Takes the keys read afresh, keeping the stamps of the records still there.

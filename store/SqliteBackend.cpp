@@ -73,19 +73,8 @@ public:
                               "AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\' ORDER BY rowid");
     }
 
-    Result<QStringList> columnNames(QSqlDatabase& db, const QString& table) const override
-    {
-        QSqlQuery query(db);
-        query.setForwardOnly(true);
-        query.prepare(QStringLiteral("SELECT name FROM pragma_table_info(?)"));
-        query.addBindValue(table);
-        if (!query.exec())
-            return failure(query.lastError(), true);
-        QStringList names;
-        while (query.next())
-            names << query.value(0).toString();
-        return names;
-    }
+    QString columnNamesStatement() const override { return QStringLiteral("SELECT name FROM pragma_table_info(?)"); }
+    QString tableArgument(const QString& name) const override { return name; }
 
     QString columnType(engine::ColumnType type) const override
     {

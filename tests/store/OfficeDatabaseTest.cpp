@@ -92,18 +92,7 @@ TEST(OfficeDatabase, TheLocationNamesTheDatabaseAndTheServer)
 
 // --- On the test server ---
 
-class ServerTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        if (storetest::testServer().isEmpty())
-            GTEST_SKIP() << storetest::kNoServer;
-        m_folder.emplace(Engine::Server);
-    }
-    ProgramFolder& folder() { return *m_folder; }
-
-    std::optional<ProgramFolder> m_folder;
-};
+using storetest::ServerTest;
 
 struct Refusal {
     const char* name;

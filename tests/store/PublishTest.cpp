@@ -61,13 +61,13 @@ std::vector<QStringList> exactRows(RawConnection& raw, const QString& table, boo
     return rows;
 }
 
-class PublishTest : public ::testing::Test {
+class PublishTest : public storetest::ServerTest {
 protected:
     void SetUp() override
     {
-        if (storetest::testServer().isEmpty())
-            GTEST_SKIP() << storetest::kNoServer;
-        m_server.emplace(Engine::Server);
+        ServerTest::SetUp();
+        if (IsSkipped())
+            return;
         ProjectDatabase file(m_file.path());
         for (const QString& name : kAwkwardNames + QStringList{"MSysNotes", "taken"}) {
             ASSERT_TRUE(file.createTable(name));
@@ -95,7 +95,7 @@ protected:
             raw.rows("INSERT INTO " + quoted(name) + " (\"Date\", \"Basin Number\") VALUES ('1900-01-01', 'last')");
         }
         // On the server "taken" exists already, with a basin of its own.
-        ProjectDatabase server(m_server->path());
+        ProjectDatabase server(folder().path());
         ASSERT_TRUE(server.createTable("taken"));
         ASSERT_TRUE(server.openTable("taken"));
         engine::BasinDesign own = storetest::typedBasin();
@@ -120,12 +120,11 @@ protected:
     }
 
     ProgramFolder m_file;
-    std::optional<ProgramFolder> m_server;
 };
 
 TEST_F(PublishTest, CopiesEveryTableExactlyAndNeverOverwrites)
 {
-    const Run all = publish({"--connect", m_server->filePath("basin.pgconnect"), m_file.databasePath()});
+    const Run all = publish({"--connect", folder().filePath("basin.pgconnect"), m_file.databasePath()});
     EXPECT_EQ(all.exitCode, 1) << all.err.toStdString();
     for (const QString& name : kAwkwardNames)
         EXPECT_TRUE(all.out.contains("Copied \"" + name + "\": 4 record(s).")) << name.toStdString() << all.out.toStdString();
@@ -135,7 +134,7 @@ TEST_F(PublishTest, CopiesEveryTableExactlyAndNeverOverwrites)
     EXPECT_TRUE(all.out.contains(QStringLiteral("%1 of %2 table(s) copied").arg(kAwkwardNames.size()).arg(kAwkwardNames.size() + 2)));
 
     RawConnection file(m_file.databasePath());
-    RawConnection server(*m_server);
+    RawConnection server(folder());
     for (const QString& name : kAwkwardNames) {
         const auto copied = exactRows(server, name, true);
         ASSERT_EQ(copied.size(), 4u) << name.toStdString();
@@ -147,10 +146,10 @@ TEST_F(PublishTest, CopiesEveryTableExactlyAndNeverOverwrites)
 
     // From the folder of the connection file, naming tables: one that is
     // there now is refused, the system table asked for by name is copied.
-    const Run again = publish({m_file.databasePath(), "Lot]4"}, m_server->path());
+    const Run again = publish({m_file.databasePath(), "Lot]4"}, folder().path());
     EXPECT_EQ(again.exitCode, 1);
     EXPECT_TRUE(again.err.contains("Not copied \"Lot]4\"")) << again.err.toStdString();
-    const Run named = publish({m_file.databasePath(), "MSysNotes"}, m_server->path());
+    const Run named = publish({m_file.databasePath(), "MSysNotes"}, folder().path());
     EXPECT_EQ(named.exitCode, 0) << named.err.toStdString();
     EXPECT_EQ(exactRows(server, "MSysNotes", true).size(), 2u);
 }

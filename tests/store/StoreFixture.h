@@ -45,6 +45,21 @@ protected:
     std::optional<store::ProjectDatabase> m_db;
 };
 
+// A test of the server only, in a program folder whose basin.pgconnect names
+// a schema of its own on it.
+class ServerTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (testServer().isEmpty())
+            GTEST_SKIP() << kNoServer;
+        m_folder.emplace(Engine::Server);
+    }
+    ProgramFolder& folder() { return *m_folder; }
+
+    std::optional<ProgramFolder> m_folder;
+};
+
 inline void PrintTo(Engine engine, std::ostream* out) { *out << engineName(engine); }
 
 inline std::string engineParamName(const ::testing::TestParamInfo<Engine>& info) { return engineName(info.param); }
