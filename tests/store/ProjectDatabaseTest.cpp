@@ -284,7 +284,8 @@ INSTANTIATE_TEST_SUITE_P(Names, AwkwardTableName,
                          ::testing::Combine(storetest::kBothEngines,
                                             ::testing::Values("Lot]4", "keep]; DROP TABLE [keep", "Lot \"4\"", "\"", "]",
                                                               "[Lot 4]", "  blanks around  ", "it's", "Côte-Nord 7",
-                                                              "x\"; DROP TABLE keep; --", "\\",
+                                                              "x\"; DROP TABLE keep; --", "\\", "Lot ?",
+                                                              "? 'x' ? $1",
                                                               "東京 北")),
                          [](const auto& info) {
                              return storetest::engineName(std::get<0>(info.param)) + std::to_string(info.index);
