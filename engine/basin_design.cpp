@@ -162,6 +162,12 @@ std::string newBasinHeightText(std::string_view hText)
     return generalText(*head + 4);
 }
 
+std::string_view loadedText(const BasinDesign& design, int column)
+{
+    const auto& value = design[column];
+    return value ? std::string_view(*value) : nullLoadText(column);
+}
+
 std::string singleText(float value) { return generalText32(value); }
 
 std::string doubleText(double value) { return generalText(value); }

@@ -80,6 +80,10 @@ struct BasinDesign {
     std::optional<std::string>& operator[](int column) { return values.at(column); }
 };
 
+// The text a column shows once its record is loaded: its value, or the text
+// a null loads as.
+std::string_view loadedText(const BasinDesign& design, int column);
+
 // Text form of stored values: a Single with at most 7 significant digits, a
 // Double with 15, a date as M/D/YYYY (four-digit year, no leading zeros).
 std::string singleText(float value);

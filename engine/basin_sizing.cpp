@@ -86,9 +86,12 @@ SizingResult sizeBasin(double requiredVolume, double slope, int depth)
         return undefined;
     }
 
-    r.percentText = "Actual Volume: " + formatPattern(r.volume, pattern::volume) +
-                    "    Required Volume: " + generalText(vs) +
-                    "    Accuracy: " + formatPattern(r.accuracy, pattern::accuracy);
+    r.runText = generalText(r.run);
+    r.volumeText = formatPattern(r.volume, pattern::volume);
+    r.requiredVolumeText = generalText(vs);
+    r.accuracyText = formatPattern(r.accuracy, pattern::accuracy);
+    r.percentText = "Actual Volume: " + r.volumeText + "    Required Volume: " + r.requiredVolumeText +
+                    "    Accuracy: " + r.accuracyText;
     r.defined = true;
     return r;
 }

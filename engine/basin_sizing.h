@@ -33,6 +33,10 @@ struct SizingResult {
     std::string lengthText;       // 2 x rounded W
     std::string topWidthText;     // rounded W + 2 x run
     std::string topLengthText;    // length + 2 x run
+    std::string runText;          // run, general number text
+    std::string volumeText;       // V, "##0.00"
+    std::string requiredVolumeText;  // Vs, general number text
+    std::string accuracyText;     // "##0.000"
     std::string percentText;      // "Actual Volume: ... Required Volume: ... Accuracy: ..."
 };
 

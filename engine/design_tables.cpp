@@ -108,6 +108,16 @@ Selection selectPipe(double height, double q2)
     return {Outcome::Q2TooHigh, std::nullopt};
 }
 
+std::optional<Cell> cellFor(double diameter, double q)
+{
+    for (const Cell& cell : allCells())
+        if (double(kPipeDiameters[std::size_t(cell.column)]) == diameter && cell.flow() == q)
+            return cell;
+    return std::nullopt;
+}
+
+bool isOverwrite(double q, double automaticQ) { return q != automaticQ; }
+
 }  // namespace table_a
 
 // ---------------------------------------------------------------------------
@@ -182,6 +192,11 @@ Selection selectCorrection(double length, double diameter)
     if (!column)
         return {Outcome::PipeOutOfRange, std::nullopt};
     return {Outcome::Selected, allCells()[std::size_t(*row * kColumns + *column)]};
+}
+
+bool isOverwrite(double qps, double automaticQps)
+{
+    return roundByPattern(qps, pattern::qps) != roundByPattern(automaticQps, pattern::qps);
 }
 
 }  // namespace table_b
@@ -313,6 +328,16 @@ Suggestion suggestChannel(double qes)
             best = &cell;
     return {Outcome::Suggested, *best};
 }
+
+std::optional<Cell> cellFor(double stage, double bottomWidth)
+{
+    for (const Cell& cell : allCells())
+        if (float(bottomWidth) == float(cell.bottomWidth) && float(stage) == float(parseNumber(cell.stage).value_or(0)))
+            return cell;
+    return std::nullopt;
+}
+
+std::string sideSlopeRunText(double stage) { return generalText(stage * kSideSlope); }
 
 }  // namespace table_es
 

@@ -60,6 +60,13 @@ struct Selection {
 // 48 inches whose Q is strictly greater than Q2.
 Selection selectPipe(double height, double q2);
 
+// The cell whose Do and Q are a chosen pipe's (a column holds every Q once),
+// or nothing when the pair is not in the table.
+std::optional<Cell> cellFor(double diameter, double q);
+
+// The blue mark: the main window's Q is not the automatic choice's.
+bool isOverwrite(double q, double automaticQ);
+
 }  // namespace table_a
 
 // ---- Table 6-22.1 (B): correction factor CF by pipe length L and Do ----
@@ -101,6 +108,11 @@ struct Selection {
 // The automatic choice for a length L and a diameter Do (read as a whole
 // number, half to even).
 Selection selectCorrection(double length, double diameter);
+
+// The blue mark: the main window's Qps is not the automatic Q x CF, the two
+// compared at the main window's two decimals (a stored 12.2 against the
+// table's 12.20, or 23.71 against 23.712, is the table's own).
+bool isOverwrite(double qps, double automaticQps);
 
 }  // namespace table_b
 
@@ -150,6 +162,14 @@ struct Suggestion {
 // The smallest tabulated capacity not below Qes rounded up (at least 6); the
 // lowest stage wins, then the narrowest bottom width.
 Suggestion suggestChannel(double qes);
+
+// The cell of a chosen stage Hp and bottom width b (compared as 32-bit
+// floats, as the record keeps them), or nothing.
+std::optional<Cell> cellFor(double stage, double bottomWidth);
+
+// The horizontal run of the channel's 2.5 : 1 side slope at a stage, in
+// general number text: 0.5 gives "1.25".
+std::string sideSlopeRunText(double stage);
 
 }  // namespace table_es
 

@@ -20,6 +20,8 @@ constexpr std::array kCatalogue = {
     &kManualPageMissing, &kManualPageUnreadable, &kGuideFileError,  &kPageNotShown,        &kFirstPage,
     &kLastPage,        &kAskPagePdf,          &kPageNotSaved,       &kPageInUse,           &kNoMatch,
     &kSysInfoUnavailable,
+    &kNoTableOpen,     &kNoBasinsToShow,      &kNoPrinterForSheet,  &kSheetNotPrinted,     &kSheetSaved,
+    &kSheetsSaved,     &kSheetNotSaved,       &kTableExported,      &kTableNotExported,
     &kUnsavedChanges,  &kAlreadyOpen,         &kBackupFailed,
     &kChangedByAnother, &kDeletedByAnother,
 };
@@ -92,6 +94,13 @@ std::string unsavedChanges(std::string_view projectNumber, std::string_view basi
     else
         basin = "The basin on screen";
     return text(kUnsavedChanges, {basin});
+}
+
+std::string sheetSaved(std::string_view path, int sheetCount)
+{
+    if (sheetCount == 1)
+        return text(kSheetSaved, {path});
+    return text(kSheetsSaved, {std::to_string(sheetCount), path});
 }
 
 }  // namespace engine::msg

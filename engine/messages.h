@@ -98,6 +98,24 @@ inline constexpr Message kPageInUse{
 inline constexpr Message kNoMatch{"no-match", "No match found."};
 inline constexpr Message kSysInfoUnavailable{"sysinfo-unavailable", "System Information Is Unavailable At This Time"};
 
+// ---- The design sheet and the table's export ----
+inline constexpr Message kNoTableOpen{"no-table-open", "No project table is open. Create a table or open one first."};
+inline constexpr Message kNoBasinsToShow{"no-basins-to-show",
+                                         "The open table holds no basins: there is no design sheet to show."};
+inline constexpr Message kNoPrinterForSheet{
+    "ask-sheet-pdf", "No printer is installed on this computer. Save the design sheet as a PDF file instead?"};
+inline constexpr Message kSheetNotPrinted{"sheet-not-printed", "The design sheet could not be sent to the printer."};
+// %1 the file.
+inline constexpr Message kSheetSaved{"sheet-saved", "The design sheet has been saved as %1."};
+// %1 the number of sheets, %2 the file.
+inline constexpr Message kSheetsSaved{"sheets-saved", "The %1 design sheets have been saved as %2."};
+// %1 the file, %2 the reason.
+inline constexpr Message kSheetNotSaved{"sheet-not-saved", "The design sheet could not be saved as %1: %2."};
+// %1 the table, %2 the file.
+inline constexpr Message kTableExported{"table-exported", "The table %1 has been exported to %2."};
+// %1 the file, %2 the reason.
+inline constexpr Message kTableNotExported{"table-not-exported", "The table could not be exported to %1: %2."};
+
 // ---- Keeping the work safe ----
 // %1 names the basin: "Basin B-7 of project STP-0001(23)", "Basin B-7", "The
 // basin of project STP-0001(23)" or "The basin on screen".
@@ -139,6 +157,10 @@ std::string text(const Message& message, std::initializer_list<std::string_view>
 // The fixed parts around the variable ones: "Table %1 created." gives
 // "Table " and " created."; a text without variable parts gives itself.
 std::vector<std::string_view> fixedParts(const Message& message);
+
+// The sheet texts for one sheet or several: "The design sheet has been
+// saved as <path>." or "The <n> design sheets have been saved as <path>.".
+std::string sheetSaved(std::string_view path, int sheetCount);
 
 // "H has to be at least " + h + "  foot above basin's depth."
 std::string heightTooLow(std::string_view hText);

@@ -23,14 +23,18 @@ bool dischargeIsFinite(double c, double i, double a) { return std::isfinite(c * 
 
 bool isAcceptedCFactor(double c) { return c < 1; }
 
+VolumeTexts volumeTexts(double cubicFeet) { return {generalText(cubicFeet / kCubicFeetPerYard), generalText(cubicFeet)}; }
+
 std::string storageVolumeCaption(double vs)
 {
-    return generalText(vs / kCubicFeetPerYard) + " cy  = " + generalText(vs) + "cf";
+    const VolumeTexts texts = volumeTexts(vs);
+    return texts.cubicYards + " cy  = " + texts.cubicFeet + "cf";
 }
 
 std::string cleanOutVolumeCaption(double vc)
 {
-    return generalText(vc / kCubicFeetPerYard) + " cy = " + generalText(vc) + "cf";
+    const VolumeTexts texts = volumeTexts(vc);
+    return texts.cubicYards + " cy = " + texts.cubicFeet + "cf";
 }
 
 std::string dischargeCaption(double q) { return generalText(q) + " cfs"; }

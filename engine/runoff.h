@@ -32,6 +32,14 @@ bool dischargeIsFinite(double c, double i, double a);
 // The runoff coefficient must be below 1; exactly 1 is refused.
 bool isAcceptedCFactor(double c);
 
+// A volume in cubic yards and in cubic feet, in general number text:
+// 1809 cf gives "67" and "1809".
+struct VolumeTexts {
+    std::string cubicYards;
+    std::string cubicFeet;
+};
+VolumeTexts volumeTexts(double cubicFeet);
+
 // Result captions: "67 cy  = 1809cf", "22 cy = 594cf", "2.45 cfs".
 std::string storageVolumeCaption(double vs);
 std::string cleanOutVolumeCaption(double vc);

@@ -60,9 +60,5 @@ std::string correctedFlowText(double q, double cf) { return generalText(q * cf);
 
 std::string mainCorrectedFlowText(double qps) { return formatPattern(qps, pattern::qps); }
 
-bool isQpsOverwrite(double mainQps, double tableQps)
-{
-    return roundByPattern(mainQps, pattern::qps) != roundByPattern(tableQps, pattern::qps);
-}
 
 }  // namespace engine

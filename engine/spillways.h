@@ -48,10 +48,6 @@ std::string correctedFlowText(double q, double cf);
 // The main window's Qps: the table window's Qps as "#########0.00".
 std::string mainCorrectedFlowText(double qps);
 
-// Whether the main window's Qps is a designer's overwrite of the correction
-// table's: the two compared at the main window's two decimals, so a stored
-// 12.2 against the table's 12.20, or 23.71 against 23.712, is the table's own.
-bool isQpsOverwrite(double mainQps, double tableQps);
 
 }  // namespace engine
 

@@ -287,8 +287,7 @@ void BasinRecords::loadRecord(int entry)
         return;
     }
     for (const int column : engine::loadOrder()) {
-        const auto& value = (*design)[column];
-        const QString text = value ? qs(*value) : qs(engine::nullLoadText(column));
+        const QString text = qs(engine::loadedText(*design, column));
         if (column != col::Depth) {
             m_host.setColumnText(column, text);
             continue;

@@ -132,11 +132,13 @@ public:
     // "View Report": writes report.txt from the open table and opens it.
     void viewReport();
 
+    // The basin on screen as its record would be stored: the 41 column texts.
+    engine::BasinDesign screenDesign() const;
+
 private:
     enum class Clearing { NewBasin, CreatedTable, OpenedTable };
     void clearBasin(Clearing clearing);
     void resetColumn(int column);
-    engine::BasinDesign screenDesign() const;
     void setButtons(const RecordButtons& buttons);
     void disableRecordActions();
     // Re-reads the list from the open table; shows the failure if any.

@@ -7,8 +7,12 @@
 #include "engine/number_text.h"
 #include "engine/runoff.h"
 #include "engine/spillways.h"
+#include "reports/CsvExport.h"
+#include "reports/DesignSheet.h"
+#include "reports/FileNames.h"
 #include "ui/BasinRecords.h"
 #include "ui/CalendarFrm.h"
+#include "ui/DesignSheetPreview.h"
 #include "ui/SBdocFrm.h"
 #include "ui/frmAbout.h"
 #include "ui/frmHelp.h"
@@ -19,6 +23,7 @@
 #include "ui/PrincipalSpillwayDesign.h"
 #include "ui/SedimentBasinMod.h"
 #include "ui/Services.h"
+#include "ui/SummarySketch.h"
 #include "ui/Table6_221.h"
 #include "ui/Table6_221b.h"
 #include "ui/Table6_224.h"
@@ -40,6 +45,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -292,10 +298,10 @@ void MainFrm::buildToolbar()
         {"LoadFile", "Open Table", 430, QStyle::SP_DialogOpenButton, QKeySequence::Open},
         {"SaveFile", "Save Basin", 840, QStyle::SP_DialogSaveButton, QKeySequence::Save},
         {"viewButton", "View Report", 1250, QStyle::SP_FileDialogDetailedView},
-        {"exitCmd", "Exit", 1613, QStyle::SP_DialogCloseButton, QKeySequence::Quit},
-        {"HelpFile", "Help", 2010, QStyle::SP_DialogHelpButton, QKeySequence::HelpContents},
-        {"SoftBttn1", "Information", 2400, QStyle::SP_MessageBoxInformation},
-        {"aboutButton", "About", 2780, QStyle::SP_FileDialogInfoView},
+        {"exitCmd", "Exit", 2233, QStyle::SP_DialogCloseButton, QKeySequence::Quit},
+        {"HelpFile", "Help", 2630, QStyle::SP_DialogHelpButton, QKeySequence::HelpContents},
+        {"SoftBttn1", "Information", 3020, QStyle::SP_MessageBoxInformation},
+        {"aboutButton", "About", 3400, QStyle::SP_FileDialogInfoView},
     };
     for (const auto& tool : tools) {
         auto* button = new QToolButton(m_Frame4);
@@ -319,11 +325,42 @@ void MainFrm::buildToolbar()
     connect(m_toolButtons[5], &QToolButton::clicked, this, &MainFrm::HelpFile_Click);
     connect(m_toolButtons[6], &QToolButton::clicked, this, &MainFrm::SoftBttn1_Click);
     connect(m_toolButtons[7], &QToolButton::clicked, this, &MainFrm::aboutButton_Click);
+    buildSheetButton();
 
     m_expandButton = makeButton(this, QStringLiteral("expandButton"), QStringLiteral("&Expand"),
                                 QStringLiteral("Click here to maximize or to resume window view"));
     m_expandButton->setGeometry(twips(10920, 120, 735, 375));
     connect(m_expandButton, &QPushButton::clicked, this, &MainFrm::expandButton_Click);
+}
+
+// "Design Sheet" after "View Report", with the table's sheets and its export
+// in the button's menu; Ctrl+P anywhere in the window.
+void MainFrm::buildSheetButton()
+{
+    auto* sheet = new QAction(DesignSheetPreview::icon(), QStringLiteral("Design Sheet"), this);
+    sheet->setObjectName(QStringLiteral("sheetAction"));
+    sheet->setShortcut(QKeySequence::Print);
+    sheet->setToolTip(QStringLiteral("Design Sheet (%1): the calculation sheet of the basin on screen")
+                          .arg(sheet->shortcut().toString(QKeySequence::NativeText)));
+    addAction(sheet);
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("sheetMenu"));
+    QAction* ofTable = menu->addAction(QStringLiteral("Design Sheets of the Table"));
+    ofTable->setObjectName(QStringLiteral("sheetsOfTableAction"));
+    QAction* exportTable = menu->addAction(QStringLiteral("Export Table..."));
+    exportTable->setObjectName(QStringLiteral("exportTableAction"));
+
+    m_sheetButton = new QToolButton(m_Frame4);
+    m_sheetButton->setObjectName(QStringLiteral("sheetButton"));
+    m_sheetButton->setDefaultAction(sheet);
+    m_sheetButton->setMenu(menu);
+    m_sheetButton->setPopupMode(QToolButton::MenuButtonPopup);
+    m_sheetButton->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    m_sheetButton->setAutoRaise(true);
+    m_sheetButton->setGeometry(twips(1633, 120, 555, 375));
+    connect(sheet, &QAction::triggered, this, &MainFrm::sheetButton_Click);
+    connect(ofTable, &QAction::triggered, this, &MainFrm::sheetsOfTable_Click);
+    connect(exportTable, &QAction::triggered, this, &MainFrm::exportTable_Click);
 }
 
 void MainFrm::buildRecordList()
@@ -1070,6 +1107,7 @@ const QStringList& MainFrm::unloadOrder()
         QStringLiteral("Table6_224"),  QStringLiteral("PrincipalSpillwayDesign"), QStringLiteral("frmSummaryTopView"),
         QStringLiteral("SBdocFrm"),    QStringLiteral("newTableForm"),      QStringLiteral("tableListFrm"),
         QStringLiteral("frmAbout"),    QStringLiteral("CalendarFrm"),       QStringLiteral("frmHelp"),
+        QStringLiteral("DesignSheetPreview"),
     };
     return order;
 }
@@ -1120,6 +1158,11 @@ frmSummary* MainFrm::summary()
 }
 
 void MainFrm::setSummaryLabel(const QString& name, const QString& caption) { summary()->setLabel(name, caption); }
+
+void MainFrm::setSummaryValue(const QString& name, const QString& value)
+{
+    setSummaryLabel(name, sketch::labelCaption(name, value));
+}
 
 void MainFrm::summaryCmd_Click()
 {
@@ -1365,7 +1408,7 @@ void MainFrm::Q25Text_Change()
 void MainFrm::QpsText0_Change(const QString& text)
 {
     m_QpsText[1]->setText(text);
-    setSummaryLabel(QStringLiteral("QpsLabel"), text + QStringLiteral(" cfs"));
+    setSummaryValue(QStringLiteral("QpsLabel"), text);
     Q25Text_Change();
 }
 
@@ -1373,7 +1416,7 @@ void MainFrm::QesText_Change(const QString& text)
 {
     if (const auto qes = numberOf(text))
         m_Qes = *qes;
-    setSummaryLabel(QStringLiteral("QesLabel"), text + QStringLiteral(" cfs"));
+    setSummaryValue(QStringLiteral("QesLabel"), text);
     Table6_224::open(*this).QesText()->setText(text + QStringLiteral(" cfs"));
     // A new Qes clears the chosen channel.
     for (auto* box : {m_stageText, m_velocityText, m_slopeText, m_bottomWidthText})
@@ -1385,15 +1428,14 @@ void MainFrm::QesText_Change(const QString& text)
 // run beside the left bank is the sizing's and stays).
 void MainFrm::stageText_Change(const QString& text)
 {
-    setSummaryLabel(QStringLiteral("HpLabel"), text + QStringLiteral(" ft."));
+    setSummaryValue(QStringLiteral("HpLabel"), text);
     if (const auto stage = numberOf(text))
-        setSummaryLabel(QStringLiteral("slopeDisLabel_1"),
-                        general(*stage * engine::table_es::kSideSlope) + QStringLiteral(" ft."));
+        setSummaryValue(QStringLiteral("slopeDisLabel_1"), qs(engine::table_es::sideSlopeRunText(*stage)));
 }
 
 void MainFrm::bottomWidthText_Change(const QString& text)
 {
-    setSummaryLabel(QStringLiteral("bLabel"), text + QStringLiteral(" ft."));
+    setSummaryValue(QStringLiteral("bLabel"), text);
 }
 
 void MainFrm::slopeText_Change(const QString& text) { setSummaryLabel(QStringLiteral("slopeLabel"), text); }
@@ -1474,12 +1516,11 @@ void MainFrm::sizeBasin(int depth)
     m_totalLengthText->setText(qs(basin.topLengthText));
     m_percentLabel->setCaption(qs(basin.percentText));
 
-    const QString feet = QStringLiteral(" ft.");
-    setSummaryLabel(QStringLiteral("slopeDisLabel_0"), general(basin.run) + feet);
-    setSummaryLabel(QStringLiteral("bottomWLabel"), m_widthText->text() + feet);
-    setSummaryLabel(QStringLiteral("bottomLLabel"), m_lengthText->text() + feet);
-    setSummaryLabel(QStringLiteral("depthLabel_0"), QString::number(depth) + feet);
-    setSummaryLabel(QStringLiteral("depthLabel_1"), QString::number(depth) + feet);
+    setSummaryValue(QStringLiteral("slopeDisLabel_0"), qs(basin.runText));
+    setSummaryValue(QStringLiteral("bottomWLabel"), m_widthText->text());
+    setSummaryValue(QStringLiteral("bottomLLabel"), m_lengthText->text());
+    setSummaryValue(QStringLiteral("depthLabel_0"), QString::number(depth));
+    setSummaryValue(QStringLiteral("depthLabel_1"), QString::number(depth));
 }
 
 // ---------------------------------------------------------------------------
@@ -1488,7 +1529,7 @@ void MainFrm::sizeBasin(int depth)
 void MainFrm::hText_Change(const QString& text)
 {
     Table6_221::open(*this).hText()->setText(text);
-    setSummaryLabel(QStringLiteral("HLabel"), text + QStringLiteral(" ft."));
+    setSummaryValue(QStringLiteral("HLabel"), text);
 }
 
 // H leaves its box: a number, at least the minimum, raised to the depth + h,
@@ -1528,7 +1569,7 @@ void MainFrm::littlehText_Change(const QString& text)
         m_littlehText->setText(QStringLiteral("1"));  // runs this operation again with h = 1
         return;
     }
-    setSummaryLabel(QStringLiteral("hText"), text + QStringLiteral(" ft. minimum."));
+    setSummaryValue(QStringLiteral("hText"), text);
     if (const auto height = engine::parseSingle(ss(m_hText->text()))) {
         if (const auto raised = engine::heightFloorForHead(*head, m_Depth, *height))
             m_hText->setText(qs(*raised));
@@ -1541,12 +1582,12 @@ void MainFrm::DoText_Change(const QString& text)
     if (const auto diameter = numberOf(text))
         m_DsText->setText(qs(engine::riserDiameterText(*diameter)));
     Table6_221b::open(*this).DoText()->setText(text);
-    setSummaryLabel(QStringLiteral("DoLabel"), text + QStringLiteral(" in."));
+    setSummaryValue(QStringLiteral("DoLabel"), text);
 }
 
 void MainFrm::DsText_Change(const QString& text)
 {
-    setSummaryLabel(QStringLiteral("DsLabel"), text + QStringLiteral(" in."));
+    setSummaryValue(QStringLiteral("DsLabel"), text);
     computeHeadOverRiser();
 }
 
@@ -1569,7 +1610,7 @@ void MainFrm::computeHeadOverRiser()
 void MainFrm::LText_Change(const QString& text)
 {
     Table6_221b::open(*this).LText()->setText(text);
-    setSummaryLabel(QStringLiteral("LLabel"), text + QStringLiteral(" ft."));
+    setSummaryValue(QStringLiteral("LLabel"), text);
 }
 
 void MainFrm::Do_QButton_Click() { showModeless(&Table6_221::open(*this)); }
@@ -1669,6 +1710,74 @@ void MainFrm::aboutButton_Click()
             about->setDatabaseText(m_records->database().location());
         return about;
     });
+}
+
+// ---------------------------------------------------------------------------
+// The design sheet and the table's export
+
+void MainFrm::showSheets(QVector<reports::DesignSheet> sheets, const QString& title, const QString& pdfName)
+{
+    // One preview at a time: a new one replaces the one open.
+    delete window(QStringLiteral("DesignSheetPreview"));
+    auto* preview = new DesignSheetPreview(std::move(sheets), title, pdfName);
+    registerWindow(QStringLiteral("DesignSheetPreview"), preview);
+    showModeless(preview);
+}
+
+void MainFrm::sheetButton_Click()
+{
+    if (disclaimerShown())
+        return;  // Ctrl+P waits, like the toolbar, until the disclaimer is read
+    reports::DesignSheet sheet = reports::designSheet(m_records->screenDesign(), m_records->activeTable());
+    const QString title = QStringLiteral("Design Sheet - Project Number: %1 - Basin Number: %2")
+                              .arg(sheet.projectNumber, sheet.basinNumber);
+    const QString pdfName = sheet.projectNumber + QLatin1Char(' ') + sheet.basinNumber;
+    showSheets({std::move(sheet)}, title, pdfName);
+}
+
+void MainFrm::sheetsOfTable_Click()
+{
+    auto& database = m_records->database();
+    if (!database.hasOpenTable()) {
+        showMessage(this, Icon::Information, qs(engine::msg::kNoTableOpen));
+        return;
+    }
+    auto sheets = reports::tableSheets(database);
+    if (!sheets) {
+        showTableError(this, sheets.failure());
+        return;
+    }
+    if (sheets->isEmpty()) {
+        showMessage(this, Icon::Information, qs(engine::msg::kNoBasinsToShow));
+        return;
+    }
+    const QString table = database.tableName();
+    showSheets(std::move(sheets).value(), QStringLiteral("Design Sheets of the Table ") + table,
+               table + QStringLiteral(" design sheets"));
+}
+
+void MainFrm::exportTable_Click()
+{
+    auto& database = m_records->database();
+    if (!database.hasOpenTable()) {
+        showMessage(this, Icon::Information, qs(engine::msg::kNoTableOpen));
+        return;
+    }
+    const QString table = database.tableName();
+    const QString suggested = QDir(services().documentsFolder())
+                                  .filePath(reports::fileNameOf(table, QStringLiteral("Project table")) + QStringLiteral(".csv"));
+    QString path =
+        services().chooseSaveFile(this, QStringLiteral("Export Table"), suggested, QStringLiteral("CSV files (*.csv)"));
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
+        path += QStringLiteral(".csv");
+    const QString shown = QDir::toNativeSeparators(path);
+    const store::Status exported = reports::exportTableCsv(database, path);
+    if (exported)
+        showMessage(this, Icon::Information, qs(engine::msg::kTableExported, {table, shown}));
+    else
+        showMessage(this, Icon::Exclamation, qs(engine::msg::kTableNotExported, {shown, exported.failure().description}));
 }
 
 void MainFrm::newButton_Click() { showTableWindow<newTableForm>(*this, *m_records, QStringLiteral("newTableForm")); }
@@ -1792,15 +1901,17 @@ void MainFrm::DBList1_Click(QListWidgetItem* item)
 }
 
 // Blue where the main window's Do and Q or Qps is not the design tables'
-// choice: Q as a number, Qps at the main window's two decimals.
+// choice, by the tables' own rules: Qps is compared at the main window's two
+// decimals, so a loaded 22.1 is the table's 22.10.
 void MainFrm::markOverwrites()
 {
     const auto mainQ = numberOf(m_QText->text());
     const auto tableQ = numberOf(Table6_221::open(*this).QText()->text());
-    setDoQColor(mainQ && tableQ && *mainQ == *tableQ ? colour::buttonText() : colour::designerOverwrite());
+    const bool sameQ = mainQ && tableQ && !engine::table_a::isOverwrite(*mainQ, *tableQ);
+    setDoQColor(sameQ ? colour::buttonText() : colour::designerOverwrite());
     const auto mainQps = numberOf(m_QpsText[0]->text());
     const auto tableQps = numberOf(Table6_221b::open(*this).QpsText()->text());
-    const bool sameQps = mainQps && tableQps && !engine::isQpsOverwrite(*mainQps, *tableQps);
+    const bool sameQps = mainQps && tableQps && !engine::table_b::isOverwrite(*mainQps, *tableQps);
     setQpsColor(sameQps ? colour::buttonText() : colour::designerOverwrite());
 }
 

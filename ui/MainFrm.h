@@ -38,6 +38,10 @@ class QTabBar;
 class QPlainTextEdit;
 class QToolButton;
 
+namespace reports {
+struct DesignSheet;
+}
+
 namespace ui {
 
 class BasinRecords;
@@ -102,6 +106,9 @@ public:
     // The summary window, created unshown on first use.
     frmSummary* summary();
     void setSummaryLabel(const QString& name, const QString& caption) override;
+    // A value label of the summary window, written as its value followed by
+    // the label's unit ("7.20" in bottomWLabel reads "7.20 ft.").
+    void setSummaryValue(const QString& name, const QString& value);
 
     // The windows unloaded when the main window closes, in their order. A
     // window registers itself when it is created; one never created is skipped.
@@ -152,6 +159,7 @@ protected:
 private:
     // Building the window.
     void buildToolbar();
+    void buildSheetButton();
     void buildRecordList();
     void buildTabStrip();
     void buildCommandButtons();
@@ -226,6 +234,10 @@ private:
     void HelpFile_Click();
     void SoftBttn1_Click();
     void aboutButton_Click();
+    void sheetButton_Click();
+    void sheetsOfTable_Click();
+    void exportTable_Click();
+    void showSheets(QVector<reports::DesignSheet> sheets, const QString& title, const QString& pdfName);
 
     // The box of a column, or nullptr for the columns without a line box.
     QLineEdit* columnBox(int column) const;
@@ -250,6 +262,7 @@ private:
     // Frame.
     QFrame* m_Frame4 = nullptr;
     QVector<QToolButton*> m_toolButtons;
+    QToolButton* m_sheetButton = nullptr;
     QPushButton* m_expandButton = nullptr;
     QFrame* m_Frame1 = nullptr;
     QComboBox* m_Combo1 = nullptr;

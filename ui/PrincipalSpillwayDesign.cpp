@@ -6,6 +6,7 @@
 #include "ui/DesignTableGrid.h"
 #include "ui/Presenter.h"
 #include "ui/SpillwayHost.h"
+#include "ui/SummarySketch.h"
 #include "ui/Text.h"
 
 #include <QCloseEvent>
@@ -283,7 +284,7 @@ void PrincipalSpillwayDesign::computeLength()
 
 void PrincipalSpillwayDesign::AText_Change(const QString& text)
 {
-    m_host.setSummaryLabel(QStringLiteral("damTopLabel"), text + QStringLiteral(" ft."));
+    m_host.setSummaryLabel(QStringLiteral("damTopLabel"), sketch::labelCaption(QStringLiteral("damTopLabel"), text));
 }
 
 // Zu is the basin's side slope: the main window's slope follows, and its own

@@ -2,7 +2,11 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QPrintDialog>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace ui {
@@ -17,12 +21,35 @@ public:
         return QProcess::startDetached(program, arguments);
     }
     QDate today() override { return QDate::currentDate(); }
+    QString chooseSaveFile(QWidget* parent, const QString& caption, const QString& suggestedPath,
+                           const QString& filter) override
+    {
+        return QFileDialog::getSaveFileName(parent, caption, suggestedPath, filter);
+    }
+    QPrinterInfo defaultPrinter() override { return QPrinterInfo::defaultPrinter(); }
+    bool choosePrinter(QPrinter& printer, QWidget* parent) override
+    {
+        QPrintDialog dialog(&printer, parent);
+        return dialog.exec() == QDialog::Accepted;
+    }
 };
 
 DesktopServices realServices;
 Services* current = &realServices;
 
 }  // namespace
+
+QString Services::documentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() ? QDir::homePath() : documents;
+}
+
+QString Services::chooseSaveFile(QWidget*, const QString&, const QString&, const QString&) { return {}; }
+
+QPrinterInfo Services::defaultPrinter() { return {}; }
+
+bool Services::choosePrinter(QPrinter&, QWidget*) { return false; }
 
 Services& services() { return *current; }
 

@@ -5,8 +5,10 @@
 // interface so that tests can see what was asked of the platform.
 
 #include <QDate>
+#include <QPrinterInfo>
 #include <QString>
 
+class QPrinter;
 class QWidget;
 
 namespace ui {
@@ -21,6 +23,18 @@ public:
     virtual bool startProgram(const QString& program, const QStringList& arguments) = 0;
     // Today's date.
     virtual QDate today() = 0;
+
+    // The designer's documents folder, where files are offered to be saved.
+    virtual QString documentsFolder();
+    // Asks where to save a file, offering suggestedPath; the empty text when
+    // the designer cancels. The base class asks nothing and gives the empty text.
+    virtual QString chooseSaveFile(QWidget* parent, const QString& caption, const QString& suggestedPath,
+                                   const QString& filter);
+    // The default printer; null when none is installed. The base class finds none.
+    virtual QPrinterInfo defaultPrinter();
+    // The platform's print dialog for printer; false when cancelled. The base
+    // class shows nothing and gives false.
+    virtual bool choosePrinter(QPrinter& printer, QWidget* parent);
 };
 
 Services& services();

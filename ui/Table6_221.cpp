@@ -157,7 +157,8 @@ void Table6_221::selectPipe(double height)
     m_QText->setText(qs(cell.q));
     m_automaticQ = cell.flow();
     const auto mainQ = engine::parseNumber(ss(m_host.QText()));
-    m_host.setDoQColor(mainQ && *mainQ == m_automaticQ ? QColor(Qt::black) : colour::designerOverwrite());
+    m_host.setDoQColor(mainQ && !engine::table_a::isOverwrite(*mainQ, m_automaticQ) ? QColor(Qt::black)
+                                                                                   : colour::designerOverwrite());
     m_grid->markAutomatic(cell.index);
 }
 
@@ -187,7 +188,8 @@ void Table6_221::dischargeButton_Click(int index)
     m_host.setQText(q);
     m_host.setDoText(diameter);
     const auto chosenQ = engine::parseNumber(ss(q));
-    m_host.setDoQColor(chosenQ && *chosenQ == m_automaticQ ? colour::buttonText() : colour::designerOverwrite());
+    m_host.setDoQColor(chosenQ && !engine::table_a::isOverwrite(*chosenQ, m_automaticQ) ? colour::buttonText()
+                                                                                       : colour::designerOverwrite());
 }
 
 }  // namespace ui

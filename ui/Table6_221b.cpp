@@ -149,7 +149,10 @@ void Table6_221b::computeQps()
         m_QpsText->setText(qs(engine::correctedFlowText(*q, *cf)));
 }
 
-bool Table6_221b::overwritten(double mainQps) const { return engine::isQpsOverwrite(mainQps, m_automaticQps); }
+bool Table6_221b::overwritten(double mainQps) const
+{
+    return engine::table_b::isOverwrite(mainQps, m_automaticQps);
+}
 
 void Table6_221b::dischargeButton_Click(int index)
 {

@@ -3,11 +3,11 @@
 #include "ui/Caption.h"
 #include "ui/Presenter.h"
 #include "ui/Text.h"
+#include "ui/Services.h"
 #include "ui/frmSummaryTopView.h"
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileDialog>
 #include <QLabel>
 #include <QPainter>
 #include <QPrinter>
@@ -20,35 +20,24 @@ namespace ui {
 
 namespace {
 
-using sketch::Anchor;
-using sketch::Place;
-
 const QString kInitialTitle = QStringLiteral("Sediment Basin Summary Viewer Window");
 
 // Values are set off from the printed captions by their colour.
 const QColor kValueColour(0, 0, 128);
 
-// The values the top view takes from the side view when it is opened:
-// top-view label, side-view label.
-const std::pair<const char*, const char*> kTopViewCopies[] = {
-    {"lengthText", "bottomLLabel"}, {"widthText", "bottomWLabel"}, {"extraDistText", "slopeDisLabel_0"},
-    {"DsText", "DsLabel"},          {"DoText", "DoLabel"},         {"bText", "bLabel"},
-    {"slopeText", "slopeLabel"},
-};
-
 QString askPdfFile(QWidget* parent)
 {
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("Save Summary as PDF"),
-                                        QDir::home().filePath(QStringLiteral("Sediment basin summary.pdf")),
-                                        QStringLiteral("PDF files (*.pdf)"));
+    return services().chooseSaveFile(parent, QStringLiteral("Save Summary as PDF"),
+                                     QDir::home().filePath(QStringLiteral("Sediment basin summary.pdf")),
+                                     QStringLiteral("PDF files (*.pdf)"));
 }
 
-Place at(double x, double y, Anchor anchor = Anchor::Left) { return Place{QPointF(x, y), anchor}; }
+QPrinterInfo defaultPrinter() { return services().defaultPrinter(); }
 
 }  // namespace
 
 frmSummary::frmSummary(QWidget* parent)
-    : QWidget(parent, Qt::Window), m_defaultPrinter(&QPrinterInfo::defaultPrinter), m_choosePdfFile(askPdfFile)
+    : QWidget(parent, Qt::Window), m_defaultPrinter(defaultPrinter), m_choosePdfFile(askPdfFile)
 {
     setObjectName(QStringLiteral("frmSummary"));
     setWindowTitle(kInitialTitle);
@@ -73,49 +62,13 @@ frmSummary::frmSummary(QWidget* parent)
         buttonLeft += size.width() + 6;
     }
 
-    using namespace sketch::side;
-    // The fixed column of the upper left: area and flows.
-    const double joint = 89;
-    addValue(QStringLiteral("areaLabel"), QStringLiteral("Area (acres) ="), at(joint, 8, Anchor::Joint));
-    addValue(QStringLiteral("Q2Label"), QStringLiteral("Q2="), at(joint, 23, Anchor::Joint));
-    addValue(QStringLiteral("Q25Label"), QStringLiteral("Q25="), at(joint, 38, Anchor::Joint));
-    addValue(QStringLiteral("QpsLabel"), QStringLiteral("Qps="), at(joint, 53, Anchor::Joint));
-    addValue(QStringLiteral("QesLabel"), QStringLiteral("Qes="), at(joint, 68, Anchor::Joint));
-
-    // The inflow bank: the volumes at its levels, its height, run and slope.
-    addValue(QStringLiteral("VsLabel"), QStringLiteral("Vs ="), at(4, kFull - 15));
-    addValue(QStringLiteral("VcLabel"), QStringLiteral("Vc ="), at(104, kCleanOut - 15));
-    addValue(QStringLiteral("depthLabel_0"), QString(), at(36, 194, Anchor::Right));
-    addValue(QStringLiteral("slopeDisLabel_0"), QString(), at(100, 258, Anchor::Centre));
-    addValue(QStringLiteral("slopeVarLabel"), QString(), at(82, 199, Anchor::Centre), QStringLiteral("2.5"));
-    addCaption(QStringLiteral("1"), at(65, 176, Anchor::Right));
-
-    // The pool: depth and bottom.
-    addValue(QStringLiteral("depthLabel_1"), QStringLiteral("Basin Depth ="), at(100, 166));
-    addValue(QStringLiteral("bottomWLabel"), QStringLiteral("Bottom Width ="), at(148, 206));
-    addValue(QStringLiteral("bottomLLabel"), QStringLiteral("Bottom Length ="), at(148, 223));
-
-    // Riser, head over it, H and the outlet pipe.
-    addValue(QStringLiteral("DsLabel"), QStringLiteral("Ds ="), at(kRiserLeft - 4, 166, Anchor::Right));
-    addValue(QStringLiteral("hText"), QString(), at((kRiserLeft + kRiserRight) / 2, kCrest + 6, Anchor::Centre));
-    addValue(QStringLiteral("HLabel"), QStringLiteral("H="), at(435, 210, Anchor::Right));
-    addValue(QStringLiteral("LLabel"), QStringLiteral("L ="), at(470, 250));
-    addValue(QStringLiteral("DoLabel"), QStringLiteral("Do ="), at(622, 218));
-
-    // The dam: its top, the crest of the emergency spillway, the outer slope.
-    addValue(QStringLiteral("damTopLabel"), QStringLiteral("A="), at(510, kDamTop - 15));
-    addCaption(QStringLiteral("Emergency Spillway Crest Elevation"), at(688, 78, Anchor::Right));
-    addValue(QStringLiteral("slopeLabel"), QStringLiteral("S="), at(598, 170));
-
-    // The inset: the emergency spillway's cross-section.
-    addCaption(QStringLiteral("Emmergency Spillway Cross Section"), at(300, 34, Anchor::Centre));
-    addCaption(QStringLiteral("Freeboard(1ft. min)"), at(404, kInsetGround + 1));
-    addValue(QStringLiteral("HpLabel"), QStringLiteral("Hp"), at(404, 83));
-    addValue(QStringLiteral("bLabel"), QStringLiteral("b ="), at((kInsetSlopeToe.x() + 342) / 2, kInsetBottom + 4,
-                                                              Anchor::Centre));
-    addCaption(QStringLiteral("1"), at(229, 69, Anchor::Right));
-    addValue(QStringLiteral("Label5"), QString(), at(243, 89, Anchor::Centre), QStringLiteral("2.5"));
-    addValue(QStringLiteral("slopeDisLabel_1"), QString(), at(243, 103, Anchor::Centre));
+    // The texts of the side view: captions and value labels at their places.
+    for (const sketch::Text& text : sketch::sideViewTexts()) {
+        if (text.value.isEmpty())
+            addCaption(text.caption, text.place);
+        else
+            addValue(text.value, text.caption, text.place, text.initial);
+    }
 
     // The print labels, shown only while the window is printed.
     m_titleLabel = new QLabel(this);
@@ -302,8 +255,10 @@ void frmSummary::topViewButton_Click()
         connect(m_topView, &frmSummaryTopView::sideViewRequested, this, &frmSummary::showFromTopView);
         emit topViewCreated(m_topView);
     }
-    for (const auto& [topName, sideName] : kTopViewCopies)
-        m_topView->setValue(QLatin1String(topName), label(QLatin1String(sideName)));
+    // The values the top view takes from the side view when it is opened.
+    for (const sketch::Text& text : sketch::topViewTexts())
+        if (!text.copiedFrom.isEmpty())
+            m_topView->setValue(text.value, label(text.copiedFrom));
     m_topView->show();
     m_topView->raise();
 }

@@ -9,12 +9,7 @@ namespace ui {
 
 namespace {
 
-using sketch::Anchor;
-using sketch::Place;
-
 const QColor kValueColour(0, 0, 128);
-
-Place at(double x, double y, Anchor anchor = Anchor::Left) { return Place{QPointF(x, y), anchor}; }
 
 }  // namespace
 
@@ -41,18 +36,8 @@ frmSummaryTopView::frmSummaryTopView(QWidget* parent) : QWidget(parent, Qt::Wind
         buttonRight -= size.width() + 6;
     }
 
-    using namespace sketch::top;
-    addLine(QStringLiteral("Inflow"), QString(), at(6, 14));
-    addLine(QString(), QStringLiteral("extraDistText"), at((kCrestInnerLeft + kBottomLeft) / 2, 214, Anchor::Centre));
-    addLine(QStringLiteral("Bottom Length ="), QStringLiteral("lengthText"),
-            at((kBottomLeft + kBottomRight) / 2, 180, Anchor::Centre));
-    addLine(QStringLiteral("Bottom Width ="), QStringLiteral("widthText"), at(156, 224));
-    addLine(QString(), QStringLiteral("DsText"), at(kRiser.x(), kRiser.y() - kRiserRadius - 16, Anchor::Centre));
-    addLine(QString(), QStringLiteral("DoText"), at(kOutlet.x() + 6, kOutlet.y() - 6));
-    addLine(QStringLiteral("Level Control Section"), QString(), at((kLevelFrom + kLevelTo) / 2, 80, Anchor::Centre));
-    addLine(QStringLiteral("20 ft. min"), QString(), at((kLevelFrom + kLevelTo) / 2, 154, Anchor::Centre));
-    addLine(QString(), QStringLiteral("bText"), at(554, 113));
-    addLine(QString(), QStringLiteral("slopeText"), at(kChannelEnd + 6, 113));
+    for (const sketch::Text& text : sketch::topViewTexts())
+        addLine(text.caption, text.value, text.place);
 
     connect(m_closeButton, &QPushButton::clicked, this, &frmSummaryTopView::closeButton_Click);
     connect(m_sideViewButton, &QPushButton::clicked, this, &frmSummaryTopView::sideViewButton_Click);

@@ -1,3 +1,4 @@
+#include "engine/design_tables.h"
 #include "engine/spillways.h"
 
 #include "engine/messages.h"
@@ -101,14 +102,14 @@ TEST(CorrectedFlow, QTimesTheCorrectionFactor) {
 
 // The blue mark of Qps: the main window's value against the table's, both at two decimals.
 TEST(CorrectedFlow, OverwriteIsJudgedAtTwoDecimals) {
-    EXPECT_FALSE(isQpsOverwrite(12.2, 12.2));
-    EXPECT_FALSE(isQpsOverwrite(12.20, 12.2));
-    EXPECT_FALSE(isQpsOverwrite(23.71, 23.712));
-    EXPECT_FALSE(isQpsOverwrite(23.712, 23.712));  // a stored value with more decimals
-    EXPECT_FALSE(isQpsOverwrite(10.13, 10.126));
-    EXPECT_TRUE(isQpsOverwrite(25, 23.712));
-    EXPECT_TRUE(isQpsOverwrite(23.72, 23.712));
-    EXPECT_TRUE(isQpsOverwrite(0, 0.01));
+    EXPECT_FALSE(table_b::isOverwrite(12.2, 12.2));
+    EXPECT_FALSE(table_b::isOverwrite(12.20, 12.2));
+    EXPECT_FALSE(table_b::isOverwrite(23.71, 23.712));
+    EXPECT_FALSE(table_b::isOverwrite(23.712, 23.712));  // a stored value with more decimals
+    EXPECT_FALSE(table_b::isOverwrite(10.13, 10.126));
+    EXPECT_TRUE(table_b::isOverwrite(25, 23.712));
+    EXPECT_TRUE(table_b::isOverwrite(23.72, 23.712));
+    EXPECT_TRUE(table_b::isOverwrite(0, 0.01));
 }
 
 }  // namespace

@@ -100,17 +100,6 @@ class BasinRecordsTest : public QObject {
         return *record;
     }
 
-    // A table holding the given basins, opened through the window.
-    void openTableWith(const QList<engine::BasinDesign>& basins)
-    {
-        QVERIFY(f.database().createTable(QStringLiteral("Lot 4")).ok());
-        QVERIFY(f.database().openTable(QStringLiteral("Lot 4")).ok());
-        for (const auto& design : basins)
-            QVERIFY(f.database().appendRecord(design).ok());
-        f.openTable(QStringLiteral("Lot 4"));
-        f.presenter.clear();
-    }
-
     QStringList storedBasinNumbers()
     {
         QStringList numbers;
@@ -242,7 +231,7 @@ private slots:
         QFETCH(QString, loaded);
         engine::BasinDesign design = basin(QStringLiteral("B-1"));
         design[column].reset();
-        openTableWith({design});
+        f.openTableWith({design});
         if (column == col::Depth)
             f.child<QRadioButton>("Option1_7")->click();
         else if (column == col::County)
@@ -281,7 +270,7 @@ private slots:
         QFETCH(int, limit);
         engine::BasinDesign design = basin(QStringLiteral("B-1"));
         design[column] = text.toStdString();
-        openTableWith({design});
+        f.openTableWith({design});
         f.load(0);
         QCOMPARE(screen(column), text);
         f.click("saveRecButton");
@@ -377,7 +366,7 @@ private slots:
         design[col::Depth] = "12";
         design[col::I2] = "6.9";
         design[col::Height] = "14";
-        openTableWith({design});
+        f.openTableWith({design});
         f.load(0);
         QCOMPARE(f.presenter.texts(),
                  QStringList{"Error, could not perform request.The stored Depth 12 is not a depth of 4 to 10 ft. "
@@ -393,7 +382,7 @@ private slots:
     // The list is in record order, whatever the display field.
     void theListShowsTheRecordsInTheirOrder()
     {
-        openTableWith({basin("B-1", "C"), basin("B-2", "A"), basin("B-3", "B")});
+        f.openTableWith({basin("B-1", "C"), basin("B-2", "A"), basin("B-3", "B")});
         QCOMPARE(Fixture::entries(f.recordList()), (QStringList{"B-1", "B-2", "B-3"}));
         f.displayBy(QStringLiteral("Designer Name"));
         QCOMPARE(Fixture::entries(f.recordList()), (QStringList{"C", "A", "B"}));
@@ -413,7 +402,7 @@ private slots:
             design[col::Location] = QStringLiteral("Sta. %1+00").arg(i).toStdString();
             basins << design;
         }
-        openTableWith(basins);
+        f.openTableWith(basins);
         QCOMPARE(f.recordList()->count(), kCount);
         for (const int row : {kCount - 1, 0, 199}) {
             f.load(row);
@@ -445,7 +434,7 @@ private slots:
         QFETCH(QString, storeMessage);
         QFETCH(Icon, storeIcon);
         QFETCH(QString, updateMessage);
-        openTableWith({basin("B-1")});
+        f.openTableWith({basin("B-1")});
 
         f.click("newBasinButton");
         f.box("proNumText")->setText(QStringLiteral("B-2"));
@@ -474,7 +463,7 @@ private slots:
     // "Save Basin" stores it anew instead of overwriting another.
     void afterADeletionNothingCanBeOverwritten()
     {
-        openTableWith({basin("B-1"), basin("B-2"), basin("B-3")});
+        f.openTableWith({basin("B-1"), basin("B-2"), basin("B-3")});
         f.load(1);
         f.presenter.answer = false;
         f.click("delBasinButton");
@@ -502,7 +491,7 @@ private slots:
         auto first = basin("B-1");
         first[col::PINumber] = "0012345";
         first[col::County] = "Brandt";
-        openTableWith({first, basin("B-2")});
+        f.openTableWith({first, basin("B-2")});
         f.load(0);
         f.box("locationText")->setText(QStringLiteral("Sta. 3+00"));
         f.click("SaveFile");
@@ -544,7 +533,7 @@ private slots:
     // The report is written and opened; it moves no record that Update acts on.
     void theReportLeavesTheLoadedRecordInPlace()
     {
-        openTableWith({basin("B-1"), basin("B-2"), basin("B-3")});
+        f.openTableWith({basin("B-1"), basin("B-2"), basin("B-3")});
         f.load(1);
         f.click("viewButton");
         const QString path = f.folder->filePath(QStringLiteral("report.txt"));

@@ -46,6 +46,17 @@ public:
     bool startProgram(const QString&, const QStringList&) override { return false; }
     QDate day = QDate(2026, 3, 7);
     QDate today() override { return day; }
+    // Files are "chosen" without a dialog: the path in saveAs, or cancelled
+    // when it is empty. Every suggested path is kept.
+    QString documents;
+    QString saveAs;
+    QStringList suggested;
+    QString documentsFolder() override { return documents; }
+    QString chooseSaveFile(QWidget*, const QString&, const QString& suggestedPath, const QString&) override
+    {
+        suggested << suggestedPath;
+        return saveAs;
+    }
 };
 
 // Made afresh for every test function by start().
@@ -85,6 +96,7 @@ public:
     {
         presenter = {};
         services = {};
+        services.documents = folder->filePath(QStringLiteral("Documents"));
         ui::setPresenter(&presenter);
         ui::setServices(&services);
         window = std::make_unique<ui::MainFrm>(folder->path());
@@ -173,6 +185,16 @@ public:
         QCOMPARE(found.size(), 1);
         clickEntry(list->List1(), list->List1()->row(found.front()));
         QTest::mouseClick(list->findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);
+    }
+    // A table "Lot 4" holding the given basins, opened through the window.
+    void openTableWith(const QList<engine::BasinDesign>& basins)
+    {
+        QVERIFY(database().createTable(QStringLiteral("Lot 4")).ok());
+        QVERIFY(database().openTable(QStringLiteral("Lot 4")).ok());
+        for (const auto& design : basins)
+            QVERIFY(database().appendRecord(design).ok());
+        openTable(QStringLiteral("Lot 4"));
+        presenter.clear();
     }
     // Clicks the record list's entry at row.
     void load(int row) { clickEntry(recordList(), row); }

@@ -10,11 +10,16 @@
 
 #include "engine/design_tables.h"
 #include "engine/number_text.h"
+#include "reports/DesignSheet.h"
+#include "ui/BasinRecords.h"
+#include "ui/DesignSheetPreview.h"
 #include "ui/DesignTableGrid.h"
 #include "ui/MainFrm.h"
 #include "ui/Presenter.h"
 #include "ui/PrincipalSpillwayDesign.h"
+#include "ui/Services.h"
 #include "ui/Text.h"
+#include "ui/Version.h"
 #include "ui/frmSummary.h"
 #include "ui/frmSummaryTopView.h"
 
@@ -35,6 +40,16 @@
 namespace {
 
 int failures = 0;
+
+// The design's own date, and every file saved where the tool is told.
+class ToolServices : public ui::Services {
+public:
+    QString savePath;
+    bool openFile(const QString&) override { return false; }
+    bool startProgram(const QString&, const QStringList&) override { return false; }
+    QDate today() override { return QDate(2026, 3, 16); }
+    QString chooseSaveFile(QWidget*, const QString&, const QString&, const QString&) override { return savePath; }
+};
 
 void type(QLineEdit* edit, const QString& text)
 {
@@ -184,6 +199,41 @@ int main(int argc, char* argv[])
     save(channels, folder, QStringLiteral("table6-22-4.png"));
     channels->hide();
     save(&window, folder, QStringLiteral("tab5-emergency-spillway.png"));
+
+    // The design sheet of the basin on screen: its preview, saved as a PDF
+    // from there, and its page as a picture.
+    ToolServices services;
+    services.savePath = folder.filePath(QStringLiteral("design-sheet.pdf"));
+    ui::setServices(&services);
+    click(window.findChild<QToolButton*>(QStringLiteral("sheetButton")));
+    QWidget* preview = window.window(QStringLiteral("DesignSheetPreview"));
+    save(preview, folder, QStringLiteral("design-sheet-preview.png"));
+    if (preview)
+        click(preview->findChild<QPushButton*>(QStringLiteral("pdfButton")));
+    const bool pdfSaved = !presenter.shown.isEmpty() && presenter.shown.back().text.startsWith(QStringLiteral("The design sheet has been saved"));
+    std::printf("%s %s\n", pdfSaved ? "wrote" : "could not write", qPrintable(services.savePath));
+    failures += pdfSaved ? 0 : 1;
+    presenter.clear();
+    {
+        constexpr int kDpi = 110;
+        const QPageLayout layout = reports::defaultPageLayout();
+        const QRectF paper = layout.fullRect(QPageLayout::Point);
+        QImage sheetPage((paper.size() * kDpi / 72).toSize(), QImage::Format_RGB32);
+        sheetPage.setDotsPerMeterX(qRound(kDpi / 0.0254));
+        sheetPage.setDotsPerMeterY(qRound(kDpi / 0.0254));
+        sheetPage.fill(Qt::white);
+        QPainter painter(&sheetPage);
+        painter.scale(kDpi / 72.0, kDpi / 72.0);
+        const reports::DesignSheet sheet =
+            reports::designSheet(window.records().screenDesign(), window.records().activeTable());
+        reports::paintSheet(painter, layout.paintRect(QPageLayout::Point), sheet,
+                            {ui::applicationTitle() + QLatin1Char(' ') + ui::versionNumber(), services.today()}, 1, 1);
+        painter.end();
+        save(sheetPage, folder, QStringLiteral("design-sheet.png"));
+    }
+    if (preview)
+        preview->close();
+    ui::setServices(nullptr);
 
     // The summary: side view, top view and the printed sheet (as a PDF, with
     // no printer, and as a picture of a landscape letter page).
