@@ -23,6 +23,7 @@ constexpr std::array kCatalogue = {
     &kNoTableOpen,     &kNoBasinsToShow,      &kNoPrinterForSheet,  &kSheetNotPrinted,     &kSheetSaved,
     &kSheetsSaved,     &kSheetNotSaved,       &kTableExported,      &kTableNotExported,
     &kUnsavedChanges,  &kAlreadyOpen,         &kBackupFailed,
+    &kChangedByAnother, &kDeletedByAnother,
 };
 
 // A variable part at position i of the pattern: "%" and one digit 1 to 9.

@@ -131,6 +131,21 @@ inline constexpr Message kBackupFailed{"backup-failed",
                                        "changes are saved in the database as usual; Tellum tries the backup again "
                                        "when it is next started."};
 
+// ---- The office database ----
+// "Update Basin" or "Delete Basin" found the loaded basin changed or deleted
+// by another designer since it was loaded: nothing was written. Asked with OK
+// and Cancel; the values on screen stay until the designer chooses.
+inline constexpr Message kChangedByAnother{
+    "changed-by-another",
+    "Another designer has changed this basin since you loaded it, so nothing was written. Reload the stored "
+    "basin? Your values stay on screen if you cancel.",
+    "Changed by another designer"};
+inline constexpr Message kDeletedByAnother{
+    "deleted-by-another",
+    "Another designer has deleted this basin since you loaded it, so nothing was written. Refresh the record "
+    "list? Your values stay on screen; \"Store New Basin\" stores them as a new basin.",
+    "Deleted by another designer"};
+
 // Every message above, in the order of the guide's page.
 std::span<const Message* const> catalogue();
 
@@ -161,6 +176,7 @@ std::string lengthConversionError(std::string_view description);
 // project and basin number: "Basin B-7 of project STP-0001(23) has changes
 // that are not stored. Store them first?"
 std::string unsavedChanges(std::string_view projectNumber, std::string_view basinNumber);
+
 
 }  // namespace engine::msg
 

@@ -8,32 +8,51 @@
 //
 // Error numbers
 // -------------
-// Failures of the database engine itself (SQLite) carry SQLite's own result
-// code and message (for example 1 "no such table: Lot 4", 8 "attempt to write
-// a readonly database", 26 "file is not a database"). SQLite's codes, the
-// extended ones included, stay below 9000. The store's own failures are:
+// Failures of the database engine itself carry the engine's own error:
+// SQLite's result code and message (for example 1 "no such table: Lot 4", 8
+// "attempt to write a readonly database", 26 "file is not a database"), or the
+// office database server's SQLSTATE and message (42P07 "relation "Lot 4"
+// already exists", 42501 "permission denied for schema public"). SQLite's
+// codes, the extended ones included, stay below 9000. A SQLSTATE is not a
+// number: such a failure has the number kServerError and the SQLSTATE as its
+// code, and messages show the code (numberText()). The store's own failures:
 //
 //   9000  kDriverFailure        a failure of Qt SQL that carries no SQLite code
 //   524   kDateConversion       the Date text is empty or not a date typed as
 //                               MM/DD/YYYY; the windows show their date message
 //   9001  kFileNotFound         basin.mdb does not exist (it is never created)
 //   9002  kFileNotReadable      basin.mdb exists but is not a readable file
-//   9003  kDriverMissing        Qt SQL has no SQLite driver
+//   9003  kDriverMissing        Qt SQL has no SQLite driver (or no PostgreSQL
+//                               driver, for the office database)
 //   9004  kNumberConversion     the text for a Single or Double column is not a
 //                               number, or too large for the column's type
 //   9005  kNoTableOpen          a record operation or the report without an
 //                               open table
-//   9006  kNoSuchRecord         no record at the given position (or the record
-//                               was removed by another connection)
-//   9007  kInvalidTableName     the empty table name, or one holding the NUL
-//                               character
+//   9006  kNoSuchRecord         no record at the given position
+//   9007  kInvalidTableName     the empty table name, one holding the NUL
+//                               character, or (office database) one longer
+//                               than the server's 63 bytes
 //   9008  kNotProjectTable      the table lacks the basin columns in their order
+//                               (on the office database also its key and
+//                               version after them)
 //   9009  kStoredValueInvalid   a stored Single or Double holds text that is not
 //                               a number (written by another program)
 //   9010  kEmptyTable           the report of a table without records
 //   9011  kRecordWithoutDate    the report reached a record without a Date
 //   9012  kFileNotWritable      report.txt could not be written
+//   9013  kChangedByAnother     the record was changed by another designer
+//                               since it was loaded; nothing was written
+//   9014  kDeletedByAnother     the record was deleted by another designer
+//                               since it was loaded; nothing was written
 //   9015  kBackupFailed         the daily backup's folder could not be made
+//   9016  kConnectionFailed     the office database server could not be
+//                               reached, refused the login or the database, or
+//                               dropped the connection; the description names
+//                               the server and gives the reason
+//   9017  kConnectionFileInvalid  basin.pgconnect cannot be read, holds no
+//                               connection string, or holds a password
+//   9018  kServerError          an error reported by the office database
+//                               server; its SQLSTATE is the failure's code
 
 #include <QString>
 
@@ -57,12 +76,28 @@ inline constexpr int kStoredValueInvalid = 9009;
 inline constexpr int kEmptyTable = 9010;
 inline constexpr int kRecordWithoutDate = 9011;
 inline constexpr int kFileNotWritable = 9012;
+inline constexpr int kChangedByAnother = 9013;
+inline constexpr int kDeletedByAnother = 9014;
 inline constexpr int kBackupFailed = 9015;
+inline constexpr int kConnectionFailed = 9016;
+inline constexpr int kConnectionFileInvalid = 9017;
+inline constexpr int kServerError = 9018;
 }  // namespace err
 
 struct Failure {
+    Failure() = default;
+    Failure(int number, QString description, QString code = {})
+        : number(number), description(std::move(description)), code(std::move(code))
+    {
+    }
+
+    // The number the messages show: the code when there is one (a SQLSTATE),
+    // otherwise the number in decimal.
+    QString numberText() const { return code.isEmpty() ? QString::number(number) : code; }
+
     int number = 0;
     QString description;
+    QString code;
 };
 
 // The outcome of an operation without a result: success or a failure.

@@ -1,20 +1,32 @@
 #ifndef STORE_PROJECTDATABASE_H
 #define STORE_PROJECTDATABASE_H
 
-// The project database basin.mdb: its project tables and the basin records in
-// them. Every database operation of the program goes through this class; no
-// window builds SQL. SQLite (through Qt SQL) is the engine.
-//
-// The file must exist: it is never created, and a missing or unreadable file
-// is a failure naming it. An existing empty file is a valid empty database.
+// The project database: its project tables and the basin records in them.
+// Every database operation of the program goes through this class; no window
+// builds SQL. Two engines stand behind it (store/Backend.h):
+//   - the local file basin.mdb (SQLite), the default. The file must exist: it
+//     is never created, and a missing or unreadable file is a failure naming
+//     it. An existing empty file is a valid empty database.
+//   - the office database, a PostgreSQL server shared by the designers of an
+//     office, used when a connection file basin.pgconnect stands where
+//     basin.mdb would be. A server that cannot be reached is a failure naming
+//     it; nothing is then written anywhere else.
 //
 // A project table holds the 41 columns of engine::basinColumns() in order,
-// declared TEXT, DATE, SINGLE or DOUBLE, without key, index or defaults.
+// declared TEXT, DATE, SINGLE or DOUBLE in the file (without key, index or
+// defaults), text, date, real or double precision on the server, where a
+// hidden key and a version follow them.
 // Records are reached by their position in table order, 0 to recordCount() - 1.
 // The positions stand for the records read by the last openTable(), refresh()
 // or columnTexts(); appending and deleting through this class keep them
-// current. Use one ProjectDatabase for the program so that all changes pass
-// through it.
+// current. A RecordId names a record across such re-readings. Use one
+// ProjectDatabase for the program so that all changes pass through it.
+//
+// Another designer's work is never overwritten unseen: updating or deleting a
+// record that was read through this class (record(), or written by it) acts
+// only while the record is still as it was read - on the server by its
+// version, in the file by its content - and otherwise fails with
+// kChangedByAnother or kDeletedByAnother, writing nothing.
 //
 // Values go in and come out as text (engine::BasinDesign), null as an empty
 // optional:
@@ -40,6 +52,7 @@
 #include <QDate>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -47,6 +60,16 @@
 class QSqlError;
 
 namespace store {
+
+namespace detail {
+class Backend;
+}
+
+// A record of the open table, whatever its position after a re-reading.
+struct RecordId {
+    qint64 key = 0;
+    friend bool operator==(const RecordId&, const RecordId&) = default;
+};
 
 // Tables whose name contains "MSys" (case-sensitive) are system tables and are
 // never offered to the designer.
@@ -61,18 +84,26 @@ QVariantList storedForm(const engine::BasinDesign& design);
 class ProjectDatabase {
 public:
     static constexpr const char* kFileName = "basin.mdb";
+    static constexpr const char* kConnectionFileName = "basin.pgconnect";
 
-    // folderOrFile: the program folder (basin.mdb in it is used) or the path of
-    // the database file itself. Nothing is opened yet.
+    // folderOrFile: the program folder, or the path of a database file or of a
+    // connection file (a name ending in .pgconnect). In a folder, basin.pgconnect
+    // is used when it is there, otherwise basin.mdb. Nothing is opened yet.
     explicit ProjectDatabase(const QString& folderOrFile);
     ~ProjectDatabase();
     ProjectDatabase(const ProjectDatabase&) = delete;
     ProjectDatabase& operator=(const ProjectDatabase&) = delete;
 
+    // The path of basin.mdb (the local file), or of the connection file.
     const QString& filePath() const { return m_filePath; }
+    // The office database (true) or the local file.
+    bool isServer() const;
+    // Where the tables live: "office database basins on db1", or the file's path.
+    QString location() const;
 
-    // Opens the file. The table operations below open it themselves when it is
-    // not open yet, so a file that appears later is found then.
+    // Opens the file, or connects to the server. The table operations below
+    // open it themselves when it is not open yet, so a file that appears later
+    // is found then; a connection the server dropped is opened afresh.
     Status open();
     void close();
     bool isOpen() const { return m_db.isOpen(); }
@@ -84,7 +115,8 @@ public:
     // Today's copy of the database, made by SQLite itself (VACUUM INTO) into
     // DailyBackup's folder when there is none for the day yet; the oldest
     // copies beyond DailyBackup::kKept are removed. Gives the copy's path, or
-    // the empty text when today's copy was already there.
+    // the empty text when today's copy was already there. The office database
+    // gets no copy: its server's administrator backs it up.
     Result<QString> backUpDaily(const QDate& today);
 
     // --- Tables ---
@@ -112,7 +144,12 @@ public:
     bool hasOpenTable() const { return m_tableName.has_value(); }
     QString tableName() const { return m_tableName.value_or(QString()); }
 
-    int recordCount() const { return int(m_rowids.size()); }
+    int recordCount() const { return int(m_rows.size()); }
+
+    // The record at a position, and the position of a record (nothing when
+    // the last re-reading did not find it).
+    RecordId recordId(int position) const;
+    std::optional<int> positionOf(RecordId id) const;
 
     // Re-reads the records' positions from the table.
     Status refresh();
@@ -135,14 +172,36 @@ public:
     // Deletes the record at a position; the records after it move up by one.
     Status deleteRecord(int position);
 
+    // --- Publishing ---
+
+    // Creates the table 'name' here and copies into it every record of the
+    // project table of that name in source, values exactly as stored, in
+    // record order; all or nothing. Gives the number of records copied. An
+    // existing table here is never touched: the create fails.
+    Result<int> copyTableFrom(ProjectDatabase& source, const QString& name);
+
 private:
+    // A record as read: its key, and its stamp when its values were read or
+    // written through this class (null otherwise).
+    struct Row {
+        qint64 key = 0;
+        QVariant stamp;
+    };
+
     Status checkRecordAccess(int position) const;
-    Failure engineFailure(const QSqlError& error) const;
-    // Runs one writing statement in its own transaction; with expectOneRow a
-    // statement that touches no row fails with kNoSuchRecord and is undone.
-    // insertedRowid receives the rowid of an inserted row.
-    Status writeInTransaction(const QString& sql, const QVariantList& values, bool expectOneRow,
-                              qint64* insertedRowid = nullptr);
+    Status checkProjectTable(const QString& name);
+    // The empty name, NUL, or a name the engine would not keep as typed.
+    Status checkNewTableName(const QString& name) const;
+    QString createStatement(const QString& name) const;
+    Failure engineFailure(const QSqlError& error);
+    void disconnect();
+    // Takes the keys read afresh, keeping the stamps of the records still there.
+    void takeKeys(std::vector<qint64> keys);
+    // Runs one writing statement in its own transaction and gives the row it
+    // returns, or nothing when it touched no row.
+    Result<std::optional<QVariantList>> writeInTransaction(const QString& sql, const QVariantList& values);
+    // Why an update or delete of the record at a position touched no row.
+    Failure conflict(int position);
 
     void beforeWrite() const
     {
@@ -153,10 +212,12 @@ private:
     QString m_filePath;
     QString m_connectionName;
     std::function<void()> m_beforeWrite;
+    std::unique_ptr<detail::Backend> m_backend;
     QSqlDatabase m_db;
+    bool m_connectionLost = false;
     std::optional<QString> m_tableName;
     QString m_quotedTable;
-    std::vector<qint64> m_rowids;
+    std::vector<Row> m_rows;
 };
 
 }  // namespace store

@@ -34,14 +34,14 @@ void showWriteFailure(QWidget* parent, const store::Failure& failure, bool stori
     if (failure.number == store::err::kDateConversion)
         showMessage(parent, Icon::Error, kDateFormat);
     else if (storing)
-        showMessage(parent, Icon::None, qs(engine::msg::kStoreError, {failure.description, QString::number(failure.number)}));
+        showMessage(parent, Icon::None, qs(engine::msg::kStoreError, {failure.description, failure.numberText()}));
     else
-        showMessage(parent, Icon::Error, qs(engine::msg::kUpdateError, {failure.description, QString::number(failure.number)}));
+        showMessage(parent, Icon::Error, qs(engine::msg::kUpdateError, {failure.description, failure.numberText()}));
 }
 
 void showLoadFailure(QWidget* parent, const store::Failure& failure)
 {
-    showMessage(parent, Icon::Error, qs(engine::msg::kLoadError, {failure.description, QString::number(failure.number)}));
+    showMessage(parent, Icon::Error, qs(engine::msg::kLoadError, {failure.description, failure.numberText()}));
 }
 
 // The depth a loaded Depth text selects: a whole number of 4 to 10 ft.
@@ -58,7 +58,7 @@ store::Result<int> loadedDepth(const QString& text)
 
 QString tableErrorText(const store::Failure& failure)
 {
-    return qs(engine::msg::kTableError, {failure.description, QString::number(failure.number)});
+    return qs(engine::msg::kTableError, {failure.description, failure.numberText()});
 }
 
 bool takeDatabaseLock(store::DatabaseLock& lock)
@@ -95,6 +95,16 @@ void BasinRecords::backUpBeforeWrite()
     }
 }
 
+// "active table: Lot 4", and on the office database where it lives:
+// "active table: Lot 4 (office database basins on db1)".
+QString BasinRecords::activeTableText(const QString& name) const
+{
+    QString text = kActiveTable + name;
+    if (m_db.isServer())
+        text += QStringLiteral(" (") + m_db.location() + QLatin1Char(')');
+    return text;
+}
+
 void BasinRecords::start(const QString& displayField)
 {
     setButtons({});
@@ -128,10 +138,18 @@ void BasinRecords::selectCurrentEntry() { m_host.selectRecordEntry(m_position.va
 
 void BasinRecords::refillList()
 {
+    // Records other designers stored or deleted meanwhile move the current
+    // record's position: it is found again by its identity.
+    const auto current = m_position ? std::optional(m_db.recordId(*m_position)) : std::nullopt;
     auto texts = m_db.columnTexts(m_displayColumn);
     if (!texts) {
         showTableError(parent(), texts.failure());
         return;
+    }
+    if (current) {
+        m_position = m_db.positionOf(*current);
+        if (!m_position)
+            disableRecordActions();  // gone: the screen shows a basin no longer stored
     }
     QStringList entries;
     entries.reserve(qsizetype(texts->size()));
@@ -177,7 +195,7 @@ void BasinRecords::clearBasin(Clearing clearing)
 store::Status BasinRecords::useCreatedTable(const QString& name)
 {
     m_activeTable = name;
-    m_host.setActiveTableText(kActiveTable + name);
+    m_host.setActiveTableText(activeTableText(name));
     disableRecordActions();
     clearBasin(Clearing::CreatedTable);
     RecordButtons buttons = m_buttons;
@@ -215,7 +233,7 @@ store::Status BasinRecords::openTable(const QString& name)
             entries << (text ? qs(*text) : QString());
         setEntries(entries);
     }
-    m_host.setActiveTableText(kActiveTable + name);
+    m_host.setActiveTableText(activeTableText(name));
     RecordButtons buttons = m_buttons;
     buttons.newBasin = true;
     setButtons(buttons);
@@ -264,6 +282,8 @@ void BasinRecords::loadRecord(int entry)
     const auto design = m_db.record(entry);
     if (!design) {
         showLoadFailure(parent(), design.failure());
+        if (design.failure().number == store::err::kDeletedByAnother)
+            refillList();
         return;
     }
     for (const int column : engine::loadOrder()) {
@@ -349,7 +369,8 @@ bool BasinRecords::updateBasin()
                    : store::Status(store::Failure{store::err::kNoSuchRecord,
                                                   QStringLiteral("No record of the list has been loaded")});
     if (!updated) {
-        showWriteFailure(parent(), updated.failure(), false);
+        if (!answerConflict(updated.failure()))
+            showWriteFailure(parent(), updated.failure(), false);
         return false;
     }
     markScreenSaved();
@@ -366,13 +387,42 @@ void BasinRecords::deleteBasin()
                    : store::Status(store::Failure{store::err::kNoSuchRecord,
                                                   QStringLiteral("No record of the list has been loaded")});
     if (!deleted) {
-        showWriteFailure(parent(), deleted.failure(), false);
+        if (!answerConflict(deleted.failure()))
+            showWriteFailure(parent(), deleted.failure(), false);
         return;
     }
     // The screen still shows the deleted basin: nothing is left to update.
     disableRecordActions();
     showMessage(parent(), Icon::Information, kDeleted);
     refillList();
+}
+
+bool BasinRecords::answerConflict(const store::Failure& failure)
+{
+    namespace msg = engine::msg;
+    if (failure.number == store::err::kChangedByAnother) {
+        if (askOkCancel(parent(), Icon::Warning, qs(msg::kChangedByAnother.title), qs(msg::kChangedByAnother))) {
+            refillList();
+            if (m_position)
+                loadRecord(*m_position);
+        }
+        return true;
+    }
+    if (failure.number == store::err::kDeletedByAnother) {
+        // Nothing is left to update or delete; the values can be stored anew.
+        m_position.reset();
+        setButtons({.newBasin = m_buttons.newBasin, .storeBasin = true, .update = false, .remove = false});
+        if (askOkCancel(parent(), Icon::Warning, qs(msg::kDeletedByAnother.title), qs(msg::kDeletedByAnother)))
+            refillList();
+        return true;
+    }
+    return false;
+}
+
+void BasinRecords::refreshList()
+{
+    if (m_db.hasOpenTable())
+        refillList();
 }
 
 bool BasinRecords::saveBasin() { return m_buttons.update ? updateBasin() : storeNewBasin(); }

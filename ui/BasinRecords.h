@@ -18,6 +18,11 @@
 // replaces or discards a basin with changes that are not stored, the designer
 // is asked whether to store it first (confirmReplacingBasin).
 //
+// On the office database other designers change the same tables: "Update
+// Basin" and "Delete Basin" are refused for a record another designer changed
+// or deleted since it was loaded, with the offer to reload it; the list,
+// refilled or refreshed, follows the current record wherever it now stands.
+//
 // Before the first change a day writes to the database, a daily backup copy
 // of it is made; one that fails is reported once per run and does not stop the
 // change.
@@ -118,6 +123,12 @@ public:
     // otherwise store. Gives whether the basin was written.
     bool saveBasin();
 
+    // "Refresh" (F5): re-reads the record list from the database, where other
+    // designers may have stored or deleted basins; the current record stays
+    // current wherever it now stands, or, when it is gone, nothing is left to
+    // update or delete.
+    void refreshList();
+
     // "View Report": writes report.txt from the open table and opens it.
     void viewReport();
 
@@ -136,6 +147,11 @@ private:
     // The list's selection shows the current record, or nothing.
     void selectCurrentEntry();
     void backUpBeforeWrite();
+    QString activeTableText(const QString& name) const;
+    // An update or delete refused because another designer changed or
+    // deleted the record since it was loaded: says so and offers to reload
+    // the record (or the list). True when the failure was such a refusal.
+    bool answerConflict(const store::Failure& failure);
     QWidget* parent() const { return m_host.hostWindow(); }
 
     RecordHost& m_host;

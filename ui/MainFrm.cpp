@@ -40,6 +40,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QKeySequence>
+#include <QShortcut>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -391,6 +392,20 @@ void MainFrm::buildRecordList()
     m_DBList1->setToolTip(QStringLiteral("List of records. Click on a name to display its record "));
     m_DBList1->setUniformItemSizes(true);
     layout->addWidget(m_DBList1, 1);
+    // On the office database other designers store and delete basins: the
+    // list is re-read on request. F5 does it on the local file too.
+    m_refreshButton = makeButton(m_Frame1, QStringLiteral("refreshButton"), QStringLiteral("Refresh"),
+                                 QStringLiteral("Click here to read the list again from the office database"));
+    m_refreshButton->setVisible(m_records->database().isServer());
+    layout->addWidget(m_refreshButton);
+    QKeySequence refreshKey(QKeySequence::Refresh);
+    if (refreshKey.isEmpty())
+        refreshKey = QKeySequence(Qt::Key_F5);
+    m_refreshButton->setToolTip(m_refreshButton->toolTip() + QStringLiteral(" (") +
+                                refreshKey.toString(QKeySequence::NativeText) + QLatin1Char(')'));
+    auto* refreshShortcut = new QShortcut(refreshKey, this);
+    connect(refreshShortcut, &QShortcut::activated, this, [this] { m_records->refreshList(); });
+    connect(m_refreshButton, &QPushButton::clicked, this, [this] { m_records->refreshList(); });
     connect(m_Combo1, &QComboBox::textActivated, this,
             [this](const QString& text) { m_records->chooseDisplayField(text); });
     connect(m_DBList1, &QListWidget::itemClicked, this, &MainFrm::DBList1_Click);
@@ -1695,8 +1710,12 @@ void MainFrm::SoftBttn1_Click()
 
 void MainFrm::aboutButton_Click()
 {
-    showReferenceWindow(*this, QStringLiteral("frmAbout"),
-                        [this] { return new frmAbout(m_locations.databasePath()); });
+    showReferenceWindow(*this, QStringLiteral("frmAbout"), [this] {
+        auto* about = new frmAbout(m_locations.databasePath());
+        if (m_records->database().isServer())
+            about->setDatabaseText(m_records->database().location());
+        return about;
+    });
 }
 
 // ---------------------------------------------------------------------------

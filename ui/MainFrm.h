@@ -271,6 +271,7 @@ private:
     QFrame* m_Frame1 = nullptr;
     QComboBox* m_Combo1 = nullptr;
     QListWidget* m_DBList1 = nullptr;
+    QPushButton* m_refreshButton = nullptr;
     QFrame* m_TabStrip1 = nullptr;
     QTabBar* m_tabBar = nullptr;
     std::array<QWidget*, kPageCount> m_Frame{};

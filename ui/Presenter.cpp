@@ -97,7 +97,7 @@ void RecordingPresenter::message(QWidget*, Icon icon, const QString& title, cons
 bool RecordingPresenter::ask(QWidget*, Icon icon, const QString& title, const QString& text)
 {
     shown.push_back({icon, title, text, true});
-    return answer;
+    return answers.isEmpty() ? answer : answers.takeFirst();
 }
 
 StoreChoice RecordingPresenter::askStoreFirst(QWidget*, const QString& title, const QString& text)

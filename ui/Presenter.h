@@ -59,6 +59,7 @@ public:
     };
     QVector<Shown> shown;
     bool answer = true;                           // the answer to every OK/Cancel question
+    QList<bool> answers;                          // before it: the answers to the next ones, in turn
     StoreChoice storeChoice = StoreChoice::Discard;  // the answer to every store-first question
 
     void message(QWidget*, Icon icon, const QString& title, const QString& text) override;

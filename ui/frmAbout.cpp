@@ -153,6 +153,13 @@ frmAbout::frmAbout(const QString& databasePath, QWidget* parent)
 
 frmAbout::~frmAbout() = default;
 
+void frmAbout::setDatabaseText(const QString& location)
+{
+    const QString text = QStringLiteral("Project database: ") + location;
+    m_lblDatabase->setText(m_lblDatabase->fontMetrics().elidedText(text, Qt::ElideMiddle, m_lblDatabase->width()));
+    m_lblDatabase->setToolTip(text);
+}
+
 void frmAbout::setSystemInfoLookup(std::unique_ptr<SystemInfoLookup> lookup) { m_lookup = std::move(lookup); }
 
 QString frmAbout::unavailableText() { return qs(engine::msg::kSysInfoUnavailable); }

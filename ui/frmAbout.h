@@ -40,6 +40,10 @@ public:
     // Replaces how the system-information viewer is found (tests).
     void setSystemInfoLookup(std::unique_ptr<SystemInfoLookup> lookup);
 
+    // Names where the project tables live when it is not a file under the
+    // version ("Project database: office database basins on db1").
+    void setDatabaseText(const QString& location);
+
     // The message shown whenever the viewer cannot be found or started.
     static QString unavailableText();
 

@@ -17,7 +17,10 @@ tableListFrm::tableListFrm(BasinRecords& records, QWidget* parent) : QWidget(par
 {
     setObjectName(QStringLiteral("tableListFrm"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("List of Table(s) in Basin.mdb"));
+    // On the office database the caption names it rather than the file.
+    const store::ProjectDatabase& database = records.database();
+    setWindowTitle(database.isServer() ? QStringLiteral("List of Table(s) in ") + database.location()
+                                       : QStringLiteral("List of Table(s) in Basin.mdb"));
 
     m_Label1 = new QLabel(QStringLiteral("Select your table"), this);
     m_Label1->setObjectName(QStringLiteral("Label1"));

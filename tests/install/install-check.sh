@@ -14,6 +14,7 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 need() { [ -f "$prefix/$1" ] || fail "$1 is not installed"; }
 
 [ -x "$prefix/bin/tellum" ] || fail "bin/tellum is not an installed executable"
+[ -x "$prefix/bin/tellum-publish" ] || fail "bin/tellum-publish is not an installed executable"
 for folder in docs Help; do
     diff -r "$source/data/$folder" "$prefix/share/tellum/$folder" >/dev/null ||
         fail "share/tellum/$folder differs from data/$folder"

@@ -1,5 +1,6 @@
 // Timings of the database and report operations on a project table of 5,000
-// basins, in a temporary folder. Prints each figure in milliseconds: the
+// basins, in a temporary folder: in basin.mdb, and on the office database of
+// the test server when one is given. Prints each figure in milliseconds: the
 // median of several runs and the slowest.
 
 #include "StoreTestSupport.h"
@@ -41,13 +42,20 @@ void measure(const char* what, const std::function<void()>& operation)
     std::printf("%-40s median %8.2f ms   slowest %8.2f ms\n", what, ms[ms.size() / 2], ms.back());
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+// Every basin column, quoted, for copying rows inside a table.
+QString basinColumns()
 {
-    QCoreApplication app(argc, argv);
-    storetest::ProgramFolder folder;
+    QStringList names;
+    for (const auto& column : engine::basinColumns())
+        names << '"' + QString::fromUtf8(column.name.data(), qsizetype(column.name.size())) + '"';
+    return names.join(", ");
+}
+
+void run(storetest::Engine engine)
+{
+    storetest::ProgramFolder folder(engine);
     const QString table = QStringLiteral("Basins");
+    const bool server = engine == storetest::Engine::Server;
 
     {
         // One basin through the store, then copied up to 5,000 in one go.
@@ -56,18 +64,23 @@ int main(int argc, char** argv)
         check(db.openTable(table).ok(), "open table");
         check(db.appendRecord(storetest::typedBasin()).ok(), "store the first basin");
         db.close();
-        storetest::RawConnection raw(folder.databasePath());
+        storetest::RawConnection raw(folder);
+        const QString copy = QStringLiteral("INSERT INTO \"Basins\" (%1) SELECT %1 FROM \"Basins\"").arg(basinColumns());
         raw.rows("BEGIN");
-        while (raw.scalar("SELECT count(*) FROM Basins").toInt() * 2 <= kBasins)
-            raw.rows("INSERT INTO Basins SELECT * FROM Basins");
-        raw.rows(QStringLiteral("INSERT INTO Basins SELECT * FROM Basins LIMIT %1 - (SELECT count(*) FROM Basins)").arg(kBasins));
-        raw.rows("UPDATE Basins SET \"Basin Number\" = 'B-' || rowid");
+        while (raw.scalar("SELECT count(*) FROM \"Basins\"").toInt() * 2 <= kBasins)
+            raw.rows(copy);
+        raw.rows(copy + QStringLiteral(" LIMIT %1 - (SELECT count(*) FROM \"Basins\")").arg(kBasins));
+        raw.rows(server ? "UPDATE \"Basins\" SET \"Basin Number\" = 'B-' || tellum_key"
+                        : "UPDATE \"Basins\" SET \"Basin Number\" = 'B-' || rowid");
         raw.rows("COMMIT");
+        if (server)
+            raw.rows("ANALYZE \"Basins\"");
     }
 
     store::ProjectDatabase db(folder.path());
-    check(db.open().ok(), "open basin.mdb");
-    std::printf("store_benchmark: %d basins, %d runs each\n", kBasins, kRuns);
+    check(db.open().ok(), "open the database");
+    std::printf("store_benchmark: %s, %d basins, %d runs each\n",
+                server ? "office database (local test server)" : "basin.mdb", kBasins, kRuns);
 
     measure("open the table and read the list column", [&] {
         check(db.openTable(table).ok(), "open table");
@@ -91,5 +104,17 @@ int main(int argc, char** argv)
     check(records.ok(), "read all");
     measure("  of the report: build the text", [&] { check(!reports::buildReport(*records).failure, "build"); });
     measure("write the report", [&] { check(reports::writeReport(db, folder.path()).ok(), "report"); });
+}
+
+}  // namespace
+
+// The file always; the office database when a test server is given
+// (TELLUM_TEST_SERVER, see tools/test-server).
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    run(storetest::Engine::File);
+    if (!storetest::testServer().isEmpty())
+        run(storetest::Engine::Server);
     return 0;
 }

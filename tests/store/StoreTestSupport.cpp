@@ -1,7 +1,9 @@
 #include "StoreTestSupport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
@@ -12,13 +14,75 @@ namespace storetest {
 
 namespace col = engine::col;
 
-ProgramFolder::ProgramFolder()
+const char* engineName(Engine engine) { return engine == Engine::File ? "File" : "Server"; }
+
+QString testServer() { return qEnvironmentVariable("TELLUM_TEST_SERVER").trimmed(); }
+
+namespace {
+
+// The test server's string as Qt's PostgreSQL driver takes it.
+QString driverOptions(const QString& connectionString)
+{
+    return connectionString.simplified().replace(QLatin1Char(' '), QLatin1Char(';'));
+}
+
+void runAsAdministrator(const QString& sql)
+{
+    static std::atomic<int> count{0};
+    const QString name = QStringLiteral("admin_%1").arg(count++);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+        db.setConnectOptions(driverOptions(testServer() + QStringLiteral(" options=-cclient_min_messages=warning")));
+        if (!db.open())
+            throw std::runtime_error("cannot reach the test server: " + db.lastError().text().toStdString());
+        QSqlQuery query(db);
+        if (!query.exec(sql))
+            throw std::runtime_error("test server: " + query.lastError().text().toStdString());
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+}  // namespace
+
+ProgramFolder::ProgramFolder(Engine engine) : m_engine(engine)
 {
     if (!m_dir.isValid())
         throw std::runtime_error("no temporary folder");
+    if (engine == Engine::Server) {
+        if (testServer().isEmpty())
+            throw std::runtime_error(kNoServer);
+        static std::atomic<int> count{0};
+        m_schema = QStringLiteral("t%1_%2").arg(QCoreApplication::applicationPid()).arg(count++);
+        runAsAdministrator(QStringLiteral("CREATE SCHEMA %1").arg(m_schema));
+        writeConnectionFile(connectionString());
+        return;
+    }
     QFile file(databasePath());
     if (!file.open(QIODevice::WriteOnly))
         throw std::runtime_error("cannot create basin.mdb in the temporary folder");
+}
+
+ProgramFolder::~ProgramFolder()
+{
+    if (m_schema.isEmpty())
+        return;
+    try {
+        runAsAdministrator(QStringLiteral("DROP SCHEMA %1 CASCADE").arg(m_schema));
+    } catch (const std::exception&) {
+        // A schema left behind goes with the throwaway cluster.
+    }
+}
+
+QString ProgramFolder::connectionString() const
+{
+    return testServer() + QStringLiteral(" options=-csearch_path=%1 application_name=%1").arg(m_schema);
+}
+
+void ProgramFolder::writeConnectionFile(const QString& text) const
+{
+    QFile file(filePath(QStringLiteral("basin.pgconnect")));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text.toUtf8()) < 0)
+        throw std::runtime_error("cannot write basin.pgconnect");
 }
 
 QString ProgramFolder::databasePath() const { return filePath(QStringLiteral("basin.mdb")); }
@@ -31,8 +95,27 @@ RawConnection::RawConnection(const QString& filePath)
     m_name = QStringLiteral("raw_%1").arg(count++);
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
     m_db.setDatabaseName(filePath);
+    open();
+}
+
+RawConnection::RawConnection(const ProgramFolder& folder)
+{
+    static std::atomic<int> count{0};
+    m_name = QStringLiteral("raw_server_%1").arg(count++);
+    if (folder.engine() == Engine::File) {
+        m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+        m_db.setDatabaseName(folder.databasePath());
+    } else {
+        m_db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_name);
+        m_db.setConnectOptions(driverOptions(testServer() + QStringLiteral(" options=-csearch_path=") + folder.schema()));
+    }
+    open();
+}
+
+void RawConnection::open()
+{
     if (!m_db.open())
-        throw std::runtime_error("cannot open the raw connection");
+        throw std::runtime_error("cannot open the raw connection: " + m_db.lastError().text().toStdString());
 }
 
 RawConnection::~RawConnection()
@@ -47,7 +130,7 @@ std::vector<std::vector<QVariant>> RawConnection::rows(const QString& sql)
     std::vector<std::vector<QVariant>> result;
     QSqlQuery query(m_db);
     if (!query.exec(sql))
-        throw std::runtime_error(("raw query failed: " + sql).toStdString());
+        throw std::runtime_error(("raw query failed: " + sql + ": " + query.lastError().text()).toStdString());
     while (query.next()) {
         std::vector<QVariant> row;
         for (int i = 0; i < query.record().count(); ++i)

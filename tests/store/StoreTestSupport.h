@@ -1,9 +1,15 @@
 #ifndef TESTS_STORE_STORETESTSUPPORT_H
 #define TESTS_STORE_STORETESTSUPPORT_H
 
-// Shared by the store tests and the benchmark: a temporary program folder
-// holding an empty basin.mdb, a second connection for looking at the file as
-// SQLite sees it, and a complete basin design as typed on screen.
+// Shared by the store tests, the window tests and the benchmarks: a temporary
+// program folder whose project database is either an empty basin.mdb or a
+// basin.pgconnect naming a schema of its own on the test server, a second
+// connection for looking at the database as any client sees it, and a
+// complete basin design as typed on screen.
+//
+// The test server is a throwaway PostgreSQL cluster (tools/test-server) whose
+// connection string, keyword=value pairs without quotes, is given in the
+// environment variable TELLUM_TEST_SERVER. Without it the server tests skip.
 
 #include "engine/basin_design.h"
 
@@ -16,23 +22,51 @@
 
 namespace storetest {
 
-// A temporary program folder; basin.mdb in it is an empty file (a valid,
-// empty database).
+enum class Engine { File, Server };
+
+const char* engineName(Engine engine);  // "File", "Server"
+
+// The test server's connection string; empty when none is given.
+QString testServer();
+// Why a server test does not run, for the skip message.
+inline constexpr const char* kNoServer =
+    "no test server: start one with tools/test-server and set TELLUM_TEST_SERVER";
+
+// A temporary program folder. For the file: basin.mdb in it is an empty file
+// (a valid, empty database). For the server: basin.pgconnect names the test
+// server with a schema of this folder's own, which goes with the folder.
 class ProgramFolder {
 public:
-    ProgramFolder();
+    explicit ProgramFolder(Engine engine = Engine::File);
+    ~ProgramFolder();
+    ProgramFolder(const ProgramFolder&) = delete;
+    ProgramFolder& operator=(const ProgramFolder&) = delete;
+
+    Engine engine() const { return m_engine; }
     QString path() const { return m_dir.path(); }
     QString databasePath() const;
     QString filePath(const QString& name) const;
+    // The server: the schema, and the connection string that uses it (also
+    // the application name the server shows for its connections).
+    const QString& schema() const { return m_schema; }
+    QString connectionString() const;
+
+    // Writes text as the folder's basin.pgconnect.
+    void writeConnectionFile(const QString& text) const;
 
 private:
+    Engine m_engine;
     QTemporaryDir m_dir;
+    QString m_schema;
 };
 
-// A connection of its own to a database file, for checking what was written.
+// A connection of its own to a database, for checking what was written: a
+// file, or the schema of a program folder on the test server (then also the
+// server's administrator, for roles and connections).
 class RawConnection {
 public:
     explicit RawConnection(const QString& filePath);
+    explicit RawConnection(const ProgramFolder& folder);
     ~RawConnection();
     RawConnection(const RawConnection&) = delete;
     RawConnection& operator=(const RawConnection&) = delete;
@@ -42,6 +76,8 @@ public:
     QVariant scalar(const QString& sql);
 
 private:
+    void open();
+
     QString m_name;
     QSqlDatabase m_db;
 };

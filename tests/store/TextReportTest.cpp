@@ -1,7 +1,7 @@
 // The text report: the text built from records, then the file written from a
 // project table.
 
-#include "StoreTestSupport.h"
+#include "StoreFixture.h"
 
 #include "reports/TextReport.h"
 #include "store/ProjectDatabase.h"
@@ -210,31 +210,31 @@ TEST(ReportText, HeaderTakesAFirstRecordWithoutDate)
     EXPECT_EQ(lines[1], "Project Number: STP-0001(23)    Designer Name: C. Okafor  Date:    ");
 }
 
-// --- The file ---
+// --- The file, from the records of the local file or the server ---
 
-class ReportFileTest : public ::testing::Test {
+class ReportFileTest : public storetest::EngineTest<> {
 protected:
     QByteArray reportBytes() const
     {
-        QFile file(m_folder.filePath("report.txt"));
+        QFile file(m_folder->filePath("report.txt"));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
 
     void writeOldReport() const
     {
-        QFile file(m_folder.filePath("report.txt"));
+        QFile file(m_folder->filePath("report.txt"));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("the previous report\r\n");
     }
 
-    storetest::ProgramFolder m_folder;
-    store::ProjectDatabase m_db{m_folder.path()};
 };
 
-TEST_F(ReportFileTest, WritesTheStoredRecordsAsUtf8WithCrLf)
+INSTANTIATE_TEST_SUITE_P(Engines, ReportFileTest, storetest::kBothEngines, storetest::engineParamName);
+
+TEST_P(ReportFileTest, WritesTheStoredRecordsAsUtf8WithCrLf)
 {
-    ASSERT_TRUE(m_db.createTable("Lot 4"));
-    ASSERT_TRUE(m_db.openTable("Lot 4"));
+    ASSERT_TRUE(db().createTable("Lot 4"));
+    ASSERT_TRUE(db().openTable("Lot 4"));
     engine::BasinDesign first = storetest::typedBasin();
     first[col::DesignerName] = "José Núñez";
     first[col::Description] = "North ramp basins";
@@ -243,13 +243,13 @@ TEST_F(ReportFileTest, WritesTheStoredRecordsAsUtf8WithCrLf)
     engine::BasinDesign second = storetest::typedBasin();
     second[col::Side].reset();
     second[col::Description] = "North ramp basins";
-    ASSERT_TRUE(m_db.appendRecord(first));
-    ASSERT_TRUE(m_db.appendRecord(second));
+    ASSERT_TRUE(db().appendRecord(first));
+    ASSERT_TRUE(db().appendRecord(second));
     writeOldReport();
 
-    const auto written = reports::writeReport(m_db, m_folder.path());
+    const auto written = reports::writeReport(db(), folder().path());
     ASSERT_TRUE(written) << written.failure().description.toStdString();
-    EXPECT_EQ(*written, m_folder.filePath("report.txt"));
+    EXPECT_EQ(*written, folder().filePath("report.txt"));
 
     const QByteArray bytes = reportBytes();
     const std::vector<std::string> lines = crlfLines(bytes.toStdString());
@@ -262,41 +262,41 @@ TEST_F(ReportFileTest, WritesTheStoredRecordsAsUtf8WithCrLf)
     EXPECT_EQ(lines[16], "BASIN DIMENSIONS    Depth/Riser Height : 7 ft.");
 }
 
-TEST_F(ReportFileTest, WithNoTableOpenTheOldReportIsUntouched)
+TEST_P(ReportFileTest, WithNoTableOpenTheOldReportIsUntouched)
 {
     writeOldReport();
-    const auto written = reports::writeReport(m_db, m_folder.path());
+    const auto written = reports::writeReport(db(), folder().path());
     ASSERT_FALSE(written);
     EXPECT_EQ(written.failure().number, store::err::kNoTableOpen);
     EXPECT_EQ(reports::reportMessage(written.failure()).toStdString(), "Error: No table is open.");
     EXPECT_EQ(reportBytes(), QByteArray("the previous report\r\n"));
 }
 
-TEST_F(ReportFileTest, EmptyTableLeavesAnEmptyFile)
+TEST_P(ReportFileTest, EmptyTableLeavesAnEmptyFile)
 {
-    ASSERT_TRUE(m_db.createTable("Lot 4"));
-    ASSERT_TRUE(m_db.openTable("Lot 4"));
+    ASSERT_TRUE(db().createTable("Lot 4"));
+    ASSERT_TRUE(db().openTable("Lot 4"));
     writeOldReport();
-    const auto written = reports::writeReport(m_db, m_folder.path());
+    const auto written = reports::writeReport(db(), folder().path());
     ASSERT_FALSE(written);
     EXPECT_EQ(written.failure().number, store::err::kEmptyTable);
     EXPECT_EQ(reportBytes(), QByteArray());
 }
 
-TEST_F(ReportFileTest, ReportLeavesTheRecordPositionsAlone)
+TEST_P(ReportFileTest, ReportLeavesTheRecordPositionsAlone)
 {
-    ASSERT_TRUE(m_db.createTable("Lot 4"));
-    ASSERT_TRUE(m_db.openTable("Lot 4"));
+    ASSERT_TRUE(db().createTable("Lot 4"));
+    ASSERT_TRUE(db().openTable("Lot 4"));
     for (const char* number : {"B-1", "B-2", "B-3"}) {
         engine::BasinDesign design = storetest::typedBasin();
         design[col::BasinNumber] = number;
-        ASSERT_TRUE(m_db.appendRecord(design));
+        ASSERT_TRUE(db().appendRecord(design));
     }
-    ASSERT_TRUE(reports::writeReport(m_db, m_folder.path()));
+    ASSERT_TRUE(reports::writeReport(db(), folder().path()));
     engine::BasinDesign changed = storetest::typedBasin();
     changed[col::BasinNumber] = "B-2 revised";
-    ASSERT_TRUE(m_db.updateRecord(1, changed));
-    const auto list = m_db.columnTexts(col::BasinNumber);
+    ASSERT_TRUE(db().updateRecord(1, changed));
+    const auto list = db().columnTexts(col::BasinNumber);
     ASSERT_TRUE(list);
     EXPECT_EQ(*list, (std::vector<std::optional<std::string>>{"B-1", "B-2 revised", "B-3"}));
 }

@@ -4,7 +4,11 @@
 // Shared by the tests of the table windows and of the basin records: a
 // temporary program folder holding an empty basin.mdb, the real main window
 // over it, and the steps a designer takes with the toolbar, the table windows
-// and the record list.
+// and the record list. With TELLUM_RECORDS_ON_SERVER set in the environment
+// the folder's project database is a schema of its own on the test server
+// instead (the tests skip when no server is given).
+
+#include "../store/StoreTestSupport.h"
 
 #include "engine/basin_design.h"
 #include "store/ProjectDatabase.h"
@@ -58,23 +62,41 @@ public:
 // Made afresh for every test function by start().
 class Fixture {
 public:
-    std::unique_ptr<QTemporaryDir> folder;
+    std::unique_ptr<storetest::ProgramFolder> folder;
     ui::RecordingPresenter presenter;
     RecordingServices services;
     std::unique_ptr<ui::MainFrm> window;
 
-    // A program folder with an empty basin.mdb and the main window over it,
-    // shown, with the disclaimer acknowledged.
-    void start()
+    // The engine the tests of this run use.
+    static storetest::Engine engine()
     {
-        folder = std::make_unique<QTemporaryDir>();
-        QVERIFY(folder->isValid());
+        return qEnvironmentVariableIsSet("TELLUM_RECORDS_ON_SERVER") ? storetest::Engine::Server
+                                                                     : storetest::Engine::File;
+    }
+
+    // A program folder with an empty database and the main window over it,
+    // shown, with the disclaimer acknowledged.
+    void start(storetest::Engine engine = Fixture::engine())
+    {
+        if (engine == storetest::Engine::Server && storetest::testServer().isEmpty())
+            QSKIP(storetest::kNoServer);
+        folder = std::make_unique<storetest::ProgramFolder>(engine);
+        openWindow();
+    }
+    // A second designer: a folder of its own whose connection file names the
+    // office database of another fixture's folder.
+    void startBeside(const Fixture& other)
+    {
+        folder = std::make_unique<storetest::ProgramFolder>(storetest::Engine::File);
+        QFile::remove(folder->databasePath());
+        folder->writeConnectionFile(other.folder->connectionString());
+        openWindow();
+    }
+    void openWindow()
+    {
         presenter = {};
         services = {};
         services.documents = folder->filePath(QStringLiteral("Documents"));
-        QFile file(databasePath());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
         ui::setPresenter(&presenter);
         ui::setServices(&services);
         window = std::make_unique<ui::MainFrm>(folder->path());
@@ -91,7 +113,7 @@ public:
         ui::setServices(nullptr);
     }
 
-    QString databasePath() const { return folder->filePath(QStringLiteral("basin.mdb")); }
+    QString databasePath() const { return folder->databasePath(); }
     ui::BasinRecords& records() { return window->records(); }
     store::ProjectDatabase& database() { return records().database(); }
 
